@@ -1,0 +1,18 @@
+// The result lists of the search: centres and rectangles of the objects kept, in the order found.
+#pragma once
+#include "common/wintypes.h"
+
+extern POINT* centers;               // centre of each kept object
+extern RECT* objekty;                // rectangle of each kept object, all four bounds inclusive
+extern int poloziek_dskt_point_pola; // entries of centers
+extern int poloziek_dskt_rect_pola;  // entries of objekty
+
+// Allocate a zero-filled list of (h + 5) x (w + 5) entries for a w x h desktop; the entry count goes to *pocet.
+POINT* AlokaciaDsktPointPola(int* pocet, int w, int h);
+RECT* AlokaciaDsktRectPola(int* pocet, int w, int h);
+
+#ifdef _WIN32
+// The same for the desktop window's client size.
+POINT* AlokaciaDsktPointPola(int* pocet);
+RECT* AlokaciaDsktRectPola(int* pocet);
+#endif
