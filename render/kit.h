@@ -1,0 +1,19 @@
+// The drawing kit: off-screen canvas, labels, key caps, arrow keys, boxes and lines.
+// GDI in the Windows build; the native tests link a recording double instead.
+#pragma once
+#include "common/wintypes.h"
+
+// Replaces *platno with a new canvas of the window's client size, filled with `pozadie`.
+void initscreen(HWND okno, HDC* platno, HBRUSH pozadie);
+// Formats `format` with `hodnota`, draws it at (x, y) and stores its extent in *rozmer.
+void Napis(HDC hdc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
+           int vyska, int hrube, int zvisle, const char* pismo);
+// Key cap sized to its caption; *rozmer gets the caption's extent.
+void KlavesaMala(HDC hdc, SIZE* rozmer, const char* popis, int roh, int x, int y);
+void SipkaVpravo(HDC hdc, int velkost, int x, int y);
+void SipkaVlavo(HDC hdc, int velkost, int x, int y);
+void SipkaHore(HDC hdc, int velkost, int x, int y);
+void SipkaDole(HDC hdc, int velkost, int x, int y);
+// Framed box with rounded corners, right and bottom edges excluded.
+void Okienko(HDC hdc, COLORREF obrys, COLORREF vypln, int roh, int x, int y, int sirka, int vyska);
+void Usecka(HDC hdc, COLORREF farba, int hrubka, int x1, int y1, int x2, int y2);
