@@ -47,6 +47,10 @@ struct SIZE { LONG cx; LONG cy; };
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
 
+#define REG_SZ 1
+#define REG_BINARY 3
+#define REG_DWORD 4
+
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
 #define WM_PAINT 0x000F

@@ -1,0 +1,142 @@
+// Loading and saving the settings and the window placement, over the key-value store.
+#include "shell/nastavenia.h"
+#include "shell/registry_kv.h"
+#include "shell/stav.h"
+
+static const char* const KLUC = "Software\\Zentrivo";
+
+// The values in the order they are read and written; the last one is a single byte.
+struct Hodnota {
+    const char* meno;
+    DWORD* globalna;
+};
+static const Hodnota HODNOTY[] = {
+    {"WindowPos", &g_dwWindowPos},       {"WindowSize", &g_dwWindowSize},
+    {"WindowShow", &g_dwWindowShow},     {"StupneSedi", &stupne_sedi},
+    {"VelkostObjektu", &VelkostObjektu}, {"percento_vyplne", &percento_vyplne},
+    {"Volba", &volba},
+};
+static const char* const INFO_KURZOR = "InfoKurzor";
+
+HKEY registry_OpenKey(const char* cesta, int* vytvoreny)
+{
+    return kv_Otvor(cesta, vytvoreny);
+}
+
+int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota)
+{
+    return kv_ZapisDWORD(kluc, meno, hodnota);
+}
+
+int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota)
+{
+    return kv_ZapisBYTE(kluc, meno, hodnota);
+}
+
+int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* hodnota)
+{
+    // Zeroed first, so a shorter value arrives zero-extended.
+    BYTE buf[4] = {0, 0, 0, 0};
+    if (!kv_Citaj4(kluc, meno, buf))
+        return 0;
+    *hodnota = (DWORD)buf[0] | ((DWORD)buf[1] << 8) | ((DWORD)buf[2] << 16) | ((DWORD)buf[3] << 24);
+    return 1;
+}
+
+int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* hodnota)
+{
+    return registry_ReadDWORD(kluc, meno, hodnota);
+}
+
+int registry_CloseKey(HKEY kluc)
+{
+    return kv_Zatvor(kluc);
+}
+
+// Two halves of a placement word: the low 16 bits of each number.
+static DWORD Zbal(LONG dolna, LONG horna)
+{
+    return ((DWORD)dolna & 0xFFFF) | (((DWORD)horna & 0xFFFF) << 16);
+}
+
+// Rectangle arithmetic wraps instead of overflowing on extreme coordinates.
+static LONG Rozdiel(LONG a, LONG b)
+{
+    return (LONG)((DWORD)a - (DWORD)b);
+}
+
+static LONG Sucet(LONG a, LONG b)
+{
+    return (LONG)((DWORD)a + (DWORD)b);
+}
+
+int ReadRegistryPre(RECT desktop)
+{
+    LONG sirka = Rozdiel(desktop.right, desktop.left);
+    LONG vyska = Rozdiel(desktop.bottom, desktop.top);
+    LONG x = sirka / 2 - hl_okno_sirka / 2;
+    LONG y = vyska / 2 - hl_okno_vyska / 2;
+
+    int vysledok = 1;
+    int vytvoreny = 0;
+    HKEY kluc = registry_OpenKey(KLUC, &vytvoreny);
+    if (!kluc)
+        return 0;
+    if (vytvoreny) {
+        // First run: centred, the settings keep their initial values.
+        g_dwWindowPos = Zbal(x, y);
+        g_dwWindowSize = Zbal(hl_okno_sirka, hl_okno_vyska);
+        g_dwWindowShow = 1;
+        registry_CloseKey(kluc);
+        return 1;
+    }
+    for (const Hodnota& h : HODNOTY)
+        if (!registry_ReadDWORD(kluc, h.meno, h.globalna))
+            vysledok = 0;
+    if (!registry_ReadBYTE(kluc, INFO_KURZOR, &sledovanie_kurzora))
+        vysledok = 0;
+    if (!registry_CloseKey(kluc))
+        vysledok = 0;
+    return vysledok;
+}
+
+int WriteRegistryPre(RECT desktop, RECT okno, UINT show)
+{
+    // Move the rectangle into the desktop, keeping its size.
+    if (okno.left < 0) {
+        okno.right = Rozdiel(okno.right, okno.left);
+        okno.left = 0;
+    }
+    if (okno.top < 0) {
+        okno.bottom = Rozdiel(okno.bottom, okno.top);
+        okno.top = 0;
+    }
+    if (okno.bottom > desktop.bottom) {
+        okno.top = Sucet(okno.top, Rozdiel(desktop.bottom, okno.bottom));
+        okno.bottom = desktop.bottom;
+    }
+    if (okno.right > desktop.right) {
+        okno.left = Sucet(okno.left, Rozdiel(desktop.right, okno.right));
+        okno.right = desktop.right;
+    }
+
+    g_dwWindowShow = show;
+    // A minimised window's rectangle is not where it opens again: keep the last position and size.
+    if (show == 1) {
+        g_dwWindowPos = Zbal(okno.left, okno.top);
+        g_dwWindowSize = Zbal(Rozdiel(okno.right, okno.left), Rozdiel(okno.bottom, okno.top));
+    }
+
+    int vysledok = 1;
+    HKEY kluc = registry_OpenKey(KLUC, nullptr);
+    if (!kluc)
+        return 0;
+    for (const Hodnota& h : HODNOTY)
+        if (!registry_WriteDWORD(kluc, h.meno, *h.globalna))
+            vysledok = 0;
+    if (!registry_WriteBYTE(kluc, INFO_KURZOR, (BYTE)(sledovanie_kurzora & 0xFF)))
+        vysledok = 0;
+    if (!registry_CloseKey(kluc))
+        vysledok = 0;
+    return vysledok;
+}
