@@ -1,0 +1,225 @@
+// Loading and saving the settings and the window placement through the in-memory store.
+#include "shell/nastavenia.h"
+#include "shell/registry_kv_mem.h"
+#include "shell_pomoc.h"
+#include <gtest/gtest.h>
+
+static const char* const K = "Software\\Zentrivo";
+static const RECT DESKTOP = {0, 0, 1920, 1080};
+static const char* const MENA[] = {"WindowPos", "WindowSize", "WindowShow", "StupneSedi",
+                                   "VelkostObjektu", "percento_vyplne", "Volba", "InfoKurzor"};
+
+static void Cisto()
+{
+    ObnovStav();
+    kvmem_Vymaz();
+}
+
+static void PolozDWORD(const char* meno, DWORD h)
+{
+    BYTE d[4] = {(BYTE)h, (BYTE)(h >> 8), (BYTE)(h >> 16), (BYTE)(h >> 24)};
+    ASSERT_EQ(kvmem_Poloz(K, meno, REG_DWORD, d, 4), 1);
+}
+
+// A saved value as a number (little-endian), or -1 when missing.
+static long long Ulozene(const char* meno)
+{
+    BYTE d[KVMEM_MAX_DAT] = {};
+    int n = kvmem_Vezmi(K, meno, nullptr, d, KVMEM_MAX_DAT);
+    if (n < 0) return -1;
+    long long v = 0;
+    for (int i = n - 1; i >= 0; i--) v = (v << 8) | d[i];
+    return v;
+}
+
+static DWORD Pol(int x, int y)
+{
+    return ((DWORD)x & 0xFFFF) | (((DWORD)y & 0xFFFF) << 16);
+}
+
+static void OcakavajPociatocneNastavenia()
+{
+    EXPECT_EQ(stupne_sedi, 0u);
+    EXPECT_EQ(VelkostObjektu, 20u);
+    EXPECT_EQ(percento_vyplne, 70u);
+    EXPECT_EQ(volba, 1u);
+    EXPECT_EQ(sledovanie_kurzora, 0u);
+}
+
+TEST(ReadFirstRun, CentresTheWindowAndCreatesAnEmptyKey)
+{
+    struct { LONG w, h; int x, y; } riadky[] = {{1920, 1080, 848, 411}, {1366, 768, 571, 255}, {200, 100, -12, -79}};
+    for (auto r : riadky) {
+        SCOPED_TRACE(testing::Message() << r.w << "x" << r.h);
+        Cisto();
+        EXPECT_EQ(ReadRegistryPre(RECT{0, 0, r.w, r.h}), 1);
+        EXPECT_EQ(g_dwWindowPos, Pol(r.x, r.y));
+        EXPECT_EQ(g_dwWindowSize, Pol(224, 259));
+        EXPECT_EQ(g_dwWindowShow, 1u);
+        OcakavajPociatocneNastavenia();
+        EXPECT_TRUE(kvmem_KlucExistuje(K));
+        EXPECT_EQ(kvmem_PocetHodnot(K), 0);
+        EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
+    }
+}
+
+TEST(RoundTrip, WriteFromOneStateReadIntoAFreshOne)
+{
+    Cisto();
+    stupne_sedi = 5;
+    VelkostObjektu = 1300;
+    percento_vyplne = 98;
+    volba = 4;
+    sledovanie_kurzora = 0x101;  // only the low byte is kept
+    PocetObjektov = 3;
+    cislo_objektu = 2;
+    EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{300, 200, 524, 459}, 1), 1);
+    EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
+    for (const char* m : MENA) {
+        SCOPED_TRACE(m);
+        DWORD typ = 0;
+        int dlzka = kvmem_Vezmi(K, m, &typ, nullptr, 0);
+        bool bajt = std::string(m) == "InfoKurzor";
+        EXPECT_EQ(dlzka, bajt ? 1 : 4);
+        EXPECT_EQ(typ, bajt ? (DWORD)REG_BINARY : (DWORD)REG_DWORD);
+    }
+    EXPECT_EQ(kvmem_PocetHodnot(K), 8);
+
+    ObnovStav();  // a fresh run over the stored key
+    EXPECT_EQ(ReadRegistryPre(DESKTOP), 1);
+    EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
+    EXPECT_EQ(g_dwWindowPos, Pol(300, 200));
+    EXPECT_EQ(g_dwWindowSize, Pol(224, 259));
+    EXPECT_EQ(g_dwWindowShow, 1u);
+    EXPECT_EQ(stupne_sedi, 5u);
+    EXPECT_EQ(VelkostObjektu, 1300u);
+    EXPECT_EQ(percento_vyplne, 98u);
+    EXPECT_EQ(volba, 4u);
+    EXPECT_EQ(sledovanie_kurzora, 1u);
+    // what is not stored keeps its start value
+    EXPECT_EQ(PocetObjektov, 0);
+    EXPECT_EQ(cislo_objektu, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(vypinac_TAB, 1);
+}
+
+TEST(Write, RectangleMovedIntoTheDesktopKeepingItsSize)
+{
+    struct { RECT okno; int x, y; } riadky[] = {
+        {{-50, 100, 174, 359}, 0, 100},    {{300, 900, 524, 1159}, 300, 821},
+        {{300, -20, 524, 239}, 300, 0},    {{1800, 100, 2024, 359}, 1696, 100},
+        {{-50, -30, 174, 229}, 0, 0},      {{1800, 1000, 2024, 1259}, 1696, 821},
+        {{0, 0, 224, 259}, 0, 0},          {{1696, 821, 1920, 1080}, 1696, 821}};
+    for (auto r : riadky) {
+        SCOPED_TRACE(testing::Message() << r.okno.left << "," << r.okno.top);
+        Cisto();
+        EXPECT_EQ(WriteRegistryPre(DESKTOP, r.okno, 1), 1);
+        EXPECT_EQ(Ulozene("WindowPos"), Pol(r.x, r.y));
+        EXPECT_EQ(Ulozene("WindowSize"), Pol(224, 259));
+        EXPECT_EQ(g_dwWindowPos, Pol(r.x, r.y));
+    }
+}
+
+TEST(Write, OtherShowStatesKeepPositionAndSize)
+{
+    for (UINT show : {2u, 3u, 0u}) {
+        SCOPED_TRACE(show);
+        Cisto();
+        g_dwWindowPos = Pol(848, 411);
+        g_dwWindowSize = Pol(224, 242);
+        EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{-32000, -32000, -31840, -31973}, show), 1);
+        EXPECT_EQ(Ulozene("WindowShow"), show);
+        EXPECT_EQ(Ulozene("WindowPos"), Pol(848, 411));
+        EXPECT_EQ(Ulozene("WindowSize"), Pol(224, 242));
+        EXPECT_EQ(g_dwWindowShow, show);
+    }
+}
+
+TEST(Read, TrackingByte)
+{
+    struct { DWORD typ; std::vector<BYTE> data; DWORD sledovanie; } riadky[] = {
+        {REG_BINARY, {1}, 1}, {REG_BINARY, {2}, 2}, {REG_BINARY, {0xFF}, 0xFF},
+        {REG_DWORD, {1, 1, 0, 0}, 0x101}};
+    for (auto& r : riadky) {
+        SCOPED_TRACE(testing::Message() << (int)r.data[0] << " length " << r.data.size());
+        Cisto();
+        kvmem_Poloz(K, "InfoKurzor", r.typ, r.data.data(), (int)r.data.size());
+        ReadRegistryPre(DESKTOP);
+        EXPECT_EQ(sledovanie_kurzora, r.sledovanie);
+    }
+}
+
+TEST(Read, PartialValuesLoadWhatIsThereAndReturn0)
+{
+    Cisto();
+    PolozDWORD("StupneSedi", 3);
+    PolozDWORD("Volba", 2);
+    BYTE dlha[5] = {1, 0, 0, 0, 0};
+    kvmem_Poloz(K, "VelkostObjektu", REG_BINARY, dlha, 5);  // longer than 4 bytes: not loaded
+    EXPECT_EQ(ReadRegistryPre(DESKTOP), 0);
+    EXPECT_EQ(stupne_sedi, 3u);
+    EXPECT_EQ(volba, 2u);
+    EXPECT_EQ(VelkostObjektu, 20u);
+    EXPECT_EQ(percento_vyplne, 70u);
+    EXPECT_EQ(g_dwWindowPos, 0u);  // the window opens at (0, 0)
+    EXPECT_EQ(sledovanie_kurzora, 0u);
+    EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
+}
+
+TEST(Read, OutOfRangeValuesLoadUnchanged)
+{
+    Cisto();
+    PolozDWORD("WindowPos", Pol(40000, 65535));
+    PolozDWORD("WindowSize", 0);
+    PolozDWORD("WindowShow", 7);
+    PolozDWORD("StupneSedi", 9);
+    PolozDWORD("VelkostObjektu", 0);
+    PolozDWORD("percento_vyplne", 98);
+    PolozDWORD("Volba", 5);
+    BYTE b = 1;
+    kvmem_Poloz(K, "InfoKurzor", REG_BINARY, &b, 1);
+    EXPECT_EQ(ReadRegistryPre(DESKTOP), 1);
+    EXPECT_EQ(g_dwWindowPos, Pol(40000, 65535));
+    EXPECT_EQ(g_dwWindowSize, 0u);
+    EXPECT_EQ(g_dwWindowShow, 7u);
+    EXPECT_EQ(stupne_sedi, 9u);
+    EXPECT_EQ(VelkostObjektu, 0u);
+    EXPECT_EQ(percento_vyplne, 98u);
+    EXPECT_EQ(volba, 5u);
+    EXPECT_EQ(sledovanie_kurzora, 1u);
+}
+
+TEST(KeyCannotBeOpened, NothingChangedNothingWritten)
+{
+    Cisto();
+    kvmem_zlyha_otvorenie = 1;
+    EXPECT_EQ(ReadRegistryPre(DESKTOP), 0);
+    EXPECT_EQ(g_dwWindowPos, 0u);
+    EXPECT_EQ(g_dwWindowSize, 0u);
+    EXPECT_EQ(g_dwWindowShow, 0u);
+    OcakavajPociatocneNastavenia();
+    stupne_sedi = 6;
+    EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{10, 10, 234, 269}, 1), 0);
+    EXPECT_FALSE(kvmem_KlucExistuje(K));
+}
+
+TEST(Failures, OneFailedWriteOrCloseGivesZeroAndTheRestGoesOn)
+{
+    for (const char* m : MENA) {
+        SCOPED_TRACE(m);
+        Cisto();
+        kvmem_zlyha_zapis = m;
+        EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{10, 10, 234, 269}, 1), 0);
+        EXPECT_EQ(kvmem_PocetHodnot(K), 7);
+        EXPECT_EQ(Ulozene(m), -1);
+        EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
+    }
+    Cisto();
+    kvmem_zlyha_zatvorenie = 1;
+    EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{10, 10, 234, 269}, 1), 0);
+    EXPECT_EQ(kvmem_PocetHodnot(K), 8);
+    ObnovStav();
+    EXPECT_EQ(ReadRegistryPre(DESKTOP), 0);
+    EXPECT_EQ(g_dwWindowPos, Pol(10, 10));
+    EXPECT_EQ(VelkostObjektu, 20u);
+}

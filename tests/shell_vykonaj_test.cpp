@@ -1,0 +1,119 @@
+// Running an event to the end: the ordered calls the shell makes, with the state each call sees.
+#include "shell/vykonaj_akcie.h"
+#include "shell_pomoc.h"
+#include <gtest/gtest.h>
+
+static std::vector<std::string> zaznam;
+static int najdene;  // what the stand-in search returns
+static HWND okno = reinterpret_cast<HWND>(0x1234);
+
+static std::string Okno(HWND h)
+{
+    return h == okno ? "" : " (wrong window)";
+}
+
+static void Prekresli(HWND h)
+{
+    zaznam.push_back("repaint status " + std::to_string(status) + " N " + std::to_string(PocetObjektov) +
+                     " object " + std::to_string(cislo_objektu) + Okno(h));
+}
+
+static int Hladaj(HWND h, int stupen, int velkost, int percento)
+{
+    zaznam.push_back("search " + std::to_string(stupen) + " " + std::to_string(velkost) + " " +
+                     std::to_string(percento) + " while status " + std::to_string(status) + Okno(h));
+    return najdene;
+}
+
+static int Zapis(const char* subor, const POINT* body, int pocet)
+{
+    zaznam.push_back(std::string("file ") + subor + " " + std::to_string(pocet) +
+                     (body == centers ? "" : " (not centers)"));
+    return 0;
+}
+
+static void Kurzor(int x, int y)
+{
+    zaznam.push_back("cursor " + std::to_string(x) + "," + std::to_string(y));
+}
+
+static void Zatvor(HWND h)
+{
+    zaznam.push_back("close" + Okno(h));
+}
+
+static const Vykonavac VYKONAVAC = {okno, Prekresli, Hladaj, Zapis, Kurzor, Zatvor};
+
+static std::vector<std::string> Stlac(UINT vk)
+{
+    zaznam.clear();
+    Akcie a;
+    UdalostKlavesa(&a, vk, 1920);
+    VykonajAkcie(&a, &VYKONAVAC);
+    return zaznam;
+}
+
+using Zoznam = std::vector<std::string>;
+
+TEST(RunEnter, ObjectsFound)
+{
+    ObnovStav();
+    ZaistiVysledky();
+    stupne_sedi = 4;
+    najdene = 3;
+    EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 0 object 0", "search 4 20 70 while status 1",
+                                        "file Stredy.txt 3", "repaint status 2 N 3 object 1"}));
+}
+
+TEST(RunEnter, NothingFound)
+{
+    ObnovStav();
+    ZaistiVysledky();
+    najdene = 0;
+    EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 0 object 0", "search 0 20 70 while status 1",
+                                        "file Stredy.txt 0", "repaint status 3 N 0 object 0"}));
+}
+
+TEST(RunEnter, Line4SelectedThenNothingFound)
+{
+    ObnovStav();
+    ZaistiVysledky();
+    PocetObjektov = 4;
+    cislo_objektu = 3;
+    volba = 4;
+    status = 2;
+    najdene = 2;
+    EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 4 object 3", "search 0 20 70 while status 1",
+                                        "file Stredy.txt 2", "repaint status 2 N 2 object 2"}));
+    EXPECT_EQ(volba, 4u);
+    najdene = 0;
+    EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 2 object 2", "search 0 20 70 while status 1",
+                                        "file Stredy.txt 0", "repaint status 3 N 0 object 0"}));
+    EXPECT_EQ(volba, 2u);
+}
+
+TEST(RunEnter, TabAfterTheSearchVisitsTheFoundCentres)
+{
+    ObnovStav();
+    ZaistiVysledky();
+    centers[0] = POINT{5, 6};
+    centers[1] = POINT{-7, 8};
+    najdene = 2;
+    Stlac(VK_RETURN);
+    EXPECT_EQ(Stlac(VK_TAB), (Zoznam{"cursor 5,6", "repaint status 2 N 2 object 1"}));
+    EXPECT_EQ(Stlac(VK_TAB), (Zoznam{"cursor -7,8", "repaint status 2 N 2 object 2"}));
+    EXPECT_EQ(Stlac(VK_TAB), (Zoznam{"cursor 5,6", "repaint status 2 N 2 object 1"}));
+}
+
+TEST(RunEvents, EscClosesTheWindowAndNullActionsAreSkipped)
+{
+    ObnovStav();
+    EXPECT_EQ(Stlac(VK_ESCAPE), Zoznam{"close"});
+    // only a repaint wanted: every other kind left out, and a search without a function finds nothing
+    Vykonavac iba = {okno, Prekresli, nullptr, nullptr, nullptr, nullptr};
+    zaznam.clear();
+    Akcie a;
+    UdalostKlavesa(&a, VK_RETURN, 1920);
+    VykonajAkcie(&a, &iba);
+    EXPECT_EQ(zaznam, (Zoznam{"repaint status 1 N 0 object 0", "repaint status 3 N 0 object 0"}));
+}
