@@ -1,0 +1,18 @@
+// The control window's two modes: tracking (topmost, tall, no minimise box) and normal.
+#pragma once
+#include "common/wintypes.h"
+
+struct RezimOkna {
+    int navrchu;  // 1: HWND_TOPMOST, 0: HWND_TOP
+    int sirka;    // outer width
+    int vyska;    // outer height
+    DWORD styl;   // window style set after the size
+};
+
+// The mode that `sledovanie` selects: exactly 1 is tracking, anything else normal.
+RezimOkna RezimPreSledovanie(DWORD sledovanie);
+
+#ifdef _WIN32
+// Applies the mode of `sledovanie` to the window: z-order and size (position kept), then the style.
+void NastavRezimOkna(HWND okno, DWORD sledovanie);
+#endif
