@@ -10,3 +10,14 @@ add_executable(shell_stav_tests shell_stav_test.cpp)
 target_link_libraries(shell_stav_tests PRIVATE zentrivo_shell GTest::gtest_main)
 gtest_discover_tests(shell_stav_tests)
 # --- end shell ---
+
+# --- render and tracking: kit double, control-window layout, arrow geometry, readout ---
+# The recording double of the drawing kit; link it in place of the GDI kit (see kit_zaznam.h).
+add_library(zentrivo_kit_zaznam STATIC kit_zaznam.cpp)
+add_executable(render_tests render_okno_kresba_test.cpp render_sipky_test.cpp)
+target_link_libraries(render_tests PRIVATE zentrivo_render zentrivo_kit_zaznam GTest::gtest_main)
+gtest_discover_tests(render_tests)
+add_executable(tracking_tests tracking_sledovanie_test.cpp)
+target_link_libraries(tracking_tests PRIVATE zentrivo_tracking zentrivo_kit_zaznam GTest::gtest_main)
+gtest_discover_tests(tracking_tests)
+# --- end render and tracking ---
