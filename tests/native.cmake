@@ -21,3 +21,9 @@ add_executable(tracking_tests tracking_sledovanie_test.cpp)
 target_link_libraries(tracking_tests PRIVATE zentrivo_tracking zentrivo_kit_zaznam GTest::gtest_main)
 gtest_discover_tests(tracking_tests)
 # --- end render and tracking ---
+
+# --- dialogs: pictures of the About and Settings dialogs, dialog fitting, window modes ---
+add_executable(dialogs_tests dialogs_kresba_test.cpp dialogs_rozmer_test.cpp)
+target_link_libraries(dialogs_tests PRIVATE zentrivo_dialogs zentrivo_shell zentrivo_kit_zaznam GTest::gtest_main)
+gtest_discover_tests(dialogs_tests)
+# --- end dialogs ---
