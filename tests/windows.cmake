@@ -35,4 +35,10 @@ add_executable(win_drzac_plochy win_drzac_plochy.cpp)
 
 # --- resources, snapshot and registry (the Windows build's own ends) ---
 zentrivo_add_wine_test(win_zdroje_test win_zdroje_test.cpp RESOURCES)
+# The snapshot compares the display with the picture that the root window shows, read with stb_image.
+zentrivo_add_wine_test(win_snimka_test win_snimka_test.cpp LIBS zentrivo_search_win32 zentrivo_search)
+target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
+target_compile_definitions(win_snimka_test PRIVATE
+  ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
+zentrivo_add_wine_test(win_registre_test win_registre_test.cpp LIBS zentrivo_shell_win32 zentrivo_shell)
 # --- end resources, snapshot and registry ---
