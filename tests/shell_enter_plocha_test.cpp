@@ -5,6 +5,7 @@
 #include "shell_pomoc.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -46,12 +47,23 @@ static std::string Subor()
     return s.str();
 }
 
-// Each case writes its file in a fresh directory of its own.
+// Each case writes its file in a fresh directory of its own, removed at the end.
+static char adresar[] = "/tmp/zentrivo_shell_XXXXXX";
+static char povodny[4096];
+
 static void NovyAdresar()
 {
-    char vzor[] = "/tmp/zentrivo_shell_XXXXXX";
-    ASSERT_NE(mkdtemp(vzor), nullptr);
-    ASSERT_EQ(chdir(vzor), 0);
+    strcpy(adresar, "/tmp/zentrivo_shell_XXXXXX");
+    ASSERT_NE(getcwd(povodny, sizeof povodny), nullptr);
+    ASSERT_NE(mkdtemp(adresar), nullptr);
+    ASSERT_EQ(chdir(adresar), 0);
+}
+
+static void Uprac()
+{
+    unlink(SUBOR_STREDOV);
+    EXPECT_EQ(chdir(povodny), 0);
+    rmdir(adresar);
 }
 
 static void Plocha()
@@ -86,6 +98,7 @@ TEST(EnterOnDesktop, FindsWritesAndJumps)
     EXPECT_EQ(kurzor[1].x, 74);
     EXPECT_EQ(kurzor[1].y, 44);
     EXPECT_EQ(kurzor[2].x, 19);
+    Uprac();
 }
 
 TEST(EnterOnDesktop, NothingFoundEmptiesTheFile)
@@ -108,4 +121,5 @@ TEST(EnterOnDesktop, NothingFoundEmptiesTheFile)
     EXPECT_EQ(Subor(), "");
     Stlac(VK_TAB);
     EXPECT_TRUE(kurzor.empty());
+    Uprac();
 }
