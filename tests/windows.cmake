@@ -41,4 +41,7 @@ target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
 target_compile_definitions(win_snimka_test PRIVATE
   ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
 zentrivo_add_wine_test(win_registre_test win_registre_test.cpp LIBS zentrivo_shell_win32 zentrivo_shell)
+# The program itself, checked on the build machine (no Wine): PE32 i386, GUI, system DLLs only.
+add_test(NAME win_program COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win_program.sh $<TARGET_FILE:Zentrivo>
+         ${CMAKE_OBJDUMP})
 # --- end resources, snapshot and registry ---

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Checks the built program: a 32-bit (i386) PE with the GUI subsystem that imports system DLLs only,
+# so that it runs without any runtime DLL beside it. Usage: win_program.sh PROGRAM.exe OBJDUMP
+set -u
+program=$1 objdump=$2
+fail=0
+"$objdump" -f "$program" | grep -q 'file format pei-i386' || { echo "not a PE32 i386 file: $program"; fail=1; }
+hlavicka=$("$objdump" -p "$program")
+echo "$hlavicka" | grep -q '^Subsystem[[:space:]]*00000002' || { echo "not the GUI subsystem"; fail=1; }
+dll=$(echo "$hlavicka" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+echo "imports:" $dll
+for d in $dll; do
+  case $d in
+    kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | comctl32.dll | msvcrt.dll | shell32.dll | \
+      ole32.dll | uxtheme.dll | msimg32.dll | ws2_32.dll | api-ms-win-*.dll) ;;
+    *) echo "imports a DLL that Windows does not ship: $d"; fail=1 ;;
+  esac
+done
+[ -n "$dll" ] || { echo "no imports found"; fail=1; }
+exit $fail
