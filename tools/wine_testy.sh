@@ -14,10 +14,11 @@ OBRAZ=tests/data/win_plocha.png
 LOGY=build/wine-logy
 mkdir -p "$LOGY"
 
-xvfb_pid="" drzac_pid="" server=""
+xvfb_pid="" drzac_pid="" server="" prikaz_pid=""
 upratanie() {
   local rc=$?
   set +e
+  [ -n "$prikaz_pid" ] && kill "$prikaz_pid" 2>/dev/null
   [ -n "$drzac_pid" ] && kill "$drzac_pid" 2>/dev/null
   # Ends every Wine process of this prefix, and the server itself.
   [ -n "$server" ] && wineserver -k 2>/dev/null
@@ -26,6 +27,8 @@ upratanie() {
   exit "$rc"
 }
 trap upratanie EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 cakaj() {  # seconds, command...: runs the command every 0.1 s until it succeeds
   local kroky=$(($1 * 10))
@@ -68,4 +71,8 @@ for pokus in 1 2 3; do
   sleep 1
 done
 
-"$@"
+# In the background, so that a signal reaches the clean-up at once rather than after the command.
+"$@" &
+prikaz_pid=$!
+wait "$prikaz_pid"
+prikaz_pid=""
