@@ -2,7 +2,7 @@
 // platform-free search.
 #include <windows.h>
 
-#include <vector>
+#include <cstdlib>
 
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
@@ -10,21 +10,28 @@
 
 int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vyplne)
 {
-    // Sized again only when the desktop's size changes.
-    static std::vector<COLORREF> farby;
+    // The colour buffer, allocated again only when the desktop's size changes.
+    static COLORREF* farby = NULL;
+    static size_t miest = 0;
 
     RECT plocha = {};
     GetClientRect(GetDesktopWindow(), &plocha);
     int w = plocha.right - plocha.left, h = plocha.bottom - plocha.top;
-    if (w < 0) w = 0;
-    if (h < 0) h = 0;
+    if (w <= 0 || h <= 0) return 0;
 
     // Without a window rectangle nothing is left out (a rectangle outside the desktop).
     RECT vylucene = {-1, -1, -1, -1};
     if (!GetWindowRect(okno, &vylucene)) vylucene = RECT{-1, -1, -1, -1};
 
-    if (farby.size() != (size_t)w * (size_t)h) farby.assign((size_t)w * (size_t)h, CLR_INVALID);
-    if (w > 0 && h > 0) SnimkaPlochy(w, h, farby.data());
+    size_t potreba = (size_t)w * (size_t)h;
+    if (potreba != miest) {
+        free(farby);
+        farby = (COLORREF*)malloc(potreba * sizeof(COLORREF));
+        miest = farby ? potreba : 0;
+    }
+    // No memory for the snapshot: nothing can be seen, so nothing is found.
+    if (!farby) return 0;
+    SnimkaPlochy(w, h, farby);
 
-    return HladajObjekty(w, h, farby.data(), vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
+    return HladajObjekty(w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
 }
