@@ -1,62 +1,28 @@
 // Wine test of Napis and the kit's font description on memory canvases.
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <string>
 
 #include "render/kit.h"
 #include "render/pismo_win32.h"
-#include "tests/win_kit_kontrola.h"
+#include "tests/win_kit_plocha.h"
 
 static const COLORREF POZADIE = RGB(250, 250, 250);
 static const COLORREF FARBA = RGB(0, 0, 160);
 
-static SIZE Zmeraj(HDC hdc, const char* format, int hodnota, int vyska, int hrube, const char* pismo)
+static SIZE Zmeraj(HDC hdc, const char* format, int hodnota, int vyska, const char* pismo)
 {
     SIZE e = {-1, -1};
-    Napis(hdc, &e, format, hodnota, 0, 0, FARBA, vyska, hrube, 0, pismo);
+    Napis(hdc, &e, format, hodnota, 0, 0, FARBA, vyska, 0, 0, pismo);
     return e;
 }
 
-// Pixels that differ from the background.
-static int Atrament(const Plocha& p)
-{
-    return p.sirka * p.vyska - PocetBodov(p, POZADIE, 0, 0, p.sirka, p.vyska);
-}
-
-static void PopisZoStandardnehoPisma()
-{
-    LOGFONTA stock;
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
-    struct Pripad {
-        const char* pismo;
-        int vyska;
-        const char* ocakavane;
-        int ocakavana_vyska;
-    };
-    const Pripad pripady[] = {
-        {"Segoe UI", -12, "Segoe UI", -12},
-        {"System", 0, "System", (int)stock.lfHeight},
-        {"An overly long face name of forty-four chars", -9, "An overly long face name of for", -9},
-    };
-    for (const Pripad& c : pripady) {
-        LOGFONTA lf;
-        std::memset(&lf, 0x5a, sizeof lf);
-        PopisPisma(&lf, c.pismo, c.vyska);
-        KONTROLA(std::strcmp(lf.lfFaceName, c.ocakavane) == 0, "face '%s' for '%s'", lf.lfFaceName, c.pismo);
-        ROVNAKE(lf.lfHeight, c.ocakavana_vyska, "%s", c.pismo);
-        // Every other field is the stock font's.
-        LOGFONTA bez_mena = lf, stock_bez_mena = stock;
-        bez_mena.lfHeight = stock_bez_mena.lfHeight = 0;
-        std::memset(bez_mena.lfFaceName, 0, sizeof bez_mena.lfFaceName);
-        std::memset(stock_bez_mena.lfFaceName, 0, sizeof stock_bez_mena.lfFaceName);
-        KONTROLA(std::memcmp(&bez_mena, &stock_bez_mena, sizeof bez_mena) == 0, "%s: other fields", c.pismo);
-    }
-}
-
-// The text measured directly in the label font of Tahoma -12, default weight.
-static SIZE Priamo(HDC hdc, const char* text)
+// The text measured directly in a default-weight font of the kit's description.
+static SIZE Priamo(HDC hdc, const char* text, int vyska, const char* pismo)
 {
     LOGFONTA lf;
-    PopisPisma(&lf, "Tahoma", -12);
+    PopisPisma(&lf, pismo, vyska);
     lf.lfWeight = 0;
     lf.lfEscapement = 0;
     HFONT font = CreateFontIndirectA(&lf);
@@ -68,7 +34,38 @@ static SIZE Priamo(HDC hdc, const char* text)
     return e;
 }
 
-static void RozmerFormatovanehoTextu()
+TEST(KitNapis, FontDescriptionChangesOnlyFaceAndHeight)
+{
+    LOGFONTA stock;
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+    struct Pripad {
+        const char* pismo;
+        int vyska;
+        const char* ocakavane;
+        LONG ocakavana_vyska;
+    };
+    const Pripad pripady[] = {
+        {"Segoe UI", -12, "Segoe UI", -12},
+        {"System", 0, "System", stock.lfHeight},
+        // The face field holds 31 characters; a longer name is cut rather than written past it.
+        {"An overly long face name of forty-four chars", -9, "An overly long face name of for", -9},
+    };
+    for (const Pripad& c : pripady) {
+        SCOPED_TRACE(c.pismo);
+        LOGFONTA lf;
+        std::memset(&lf, 0x5a, sizeof lf);
+        PopisPisma(&lf, c.pismo, c.vyska);
+        EXPECT_STREQ(lf.lfFaceName, c.ocakavane);
+        EXPECT_EQ(lf.lfHeight, c.ocakavana_vyska);
+        LOGFONTA a = lf, b = stock;
+        a.lfHeight = b.lfHeight = 0;
+        std::memset(a.lfFaceName, 0, sizeof a.lfFaceName);
+        std::memset(b.lfFaceName, 0, sizeof b.lfFaceName);
+        EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0) << "every other field is the stock font's";
+    }
+}
+
+TEST(KitNapis, ExtentIsThatOfTheFormattedText)
 {
     Plocha p = NovaPlocha(400, 60, POZADIE);
     struct Pripad {
@@ -81,88 +78,80 @@ static void RozmerFormatovanehoTextu()
         {"%d x ", 12, "12 x "},
     };
     for (const Pripad& c : pripady) {
-        const SIZE a = Zmeraj(p.hdc, c.format, c.hodnota, -12, 0, "Tahoma");
-        const SIZE b = Priamo(p.hdc, c.text);
-        KONTROLA(a.cx == b.cx && a.cy == b.cy && a.cx > 0, "'%s' with %d: %ldx%ld, '%s': %ldx%ld", c.format,
-                 c.hodnota, a.cx, a.cy, c.text, b.cx, b.cy);
+        SCOPED_TRACE(c.format);
+        const SIZE a = Zmeraj(p.hdc, c.format, c.hodnota, -12, "Tahoma");
+        const SIZE b = Priamo(p.hdc, c.text, -12, "Tahoma");
+        EXPECT_GT(a.cx, 0);
+        EXPECT_EQ(a.cx, b.cx);
+        EXPECT_EQ(a.cy, b.cy);
     }
-    // Height 0 keeps the stock font's height; -15 asks for taller characters than -9.
+    ZrusPlochu(&p);
+}
+
+TEST(KitNapis, HeightZeroKeepsTheStockHeight)
+{
+    Plocha p = NovaPlocha(200, 40, POZADIE);
     HGDIOBJ stare = SelectObject(p.hdc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE stock;
     GetTextExtentPoint32A(p.hdc, "Hladanie", 8, &stock);
     SelectObject(p.hdc, stare);
     LOGFONTA lf;
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    const SIZE nula = Zmeraj(p.hdc, "Hladanie", -1, 0, 0, lf.lfFaceName);
-    KONTROLA(nula.cx == stock.cx && nula.cy == stock.cy, "height 0: %ldx%ld, stock font %ldx%ld", nula.cx, nula.cy,
-             stock.cx, stock.cy);
-    KONTROLA(Zmeraj(p.hdc, "Hladanie", -1, -15, 0, "Tahoma").cy > Zmeraj(p.hdc, "Hladanie", -1, -9, 0, "Tahoma").cy,
-             "-15 taller than -9");
+    const SIZE nula = Zmeraj(p.hdc, "Hladanie", -1, 0, lf.lfFaceName);
+    EXPECT_EQ(nula.cx, stock.cx);
+    EXPECT_EQ(nula.cy, stock.cy);
+    EXPECT_GT(Zmeraj(p.hdc, "Hladanie", -1, -15, "Tahoma").cy, Zmeraj(p.hdc, "Hladanie", -1, -9, "Tahoma").cy);
     ZrusPlochu(&p);
 }
 
-static int AtramentNapisu(const char* format, int x, int y, int hrube, int zvisle, int* nad_riadkom)
+// Pixels inked by one label at (10, 100); *nad gets those above its top edge.
+static int Atrament(const char* text, int hrube, int zvisle, int* nad = nullptr)
 {
     Plocha p = NovaPlocha(200, 200, POZADIE);
     SIZE e;
-    Napis(p.hdc, &e, format, -1, x, y, FARBA, -15, hrube, zvisle, "Tahoma");
-    const int n = Atrament(p);
-    if (nad_riadkom) *nad_riadkom = p.sirka * y - PocetBodov(p, POZADIE, 0, 0, p.sirka, y);
+    Napis(p.hdc, &e, text, -1, 10, 100, FARBA, -15, hrube, zvisle, "Tahoma");
+    const int n = p.sirka * p.vyska - PocetBodov(p, POZADIE, 0, 0, p.sirka, p.vyska);
+    if (nad) *nad = p.sirka * 100 - PocetBodov(p, POZADIE, 0, 0, p.sirka, 100);
     ZrusPlochu(&p);
     return n;
 }
 
-static void TucneAZvisle()
+TEST(KitNapis, OnlyExactlyOneMakesBoldOrVertical)
 {
-    // Only exactly 1 makes it semibold or vertical.
-    const int normalne = AtramentNapisu("Hladanie WWW", 10, 100, 0, 0, nullptr);
-    const int tucne = AtramentNapisu("Hladanie WWW", 10, 100, 1, 0, nullptr);
-    const int dva = AtramentNapisu("Hladanie WWW", 10, 100, 2, 0, nullptr);
-    KONTROLA(normalne > 0, "text drawn");
-    KONTROLA(tucne > normalne, "bold 1 inks more: %d vs %d", tucne, normalne);
-    ROVNAKE(dva, normalne, "bold 2 is the default weight");
-    int nad0 = 0, nad1 = 0, nad2 = 0;
-    AtramentNapisu("Hladanie", 10, 100, 0, 0, &nad0);
-    AtramentNapisu("Hladanie", 10, 100, 0, 1, &nad1);
-    AtramentNapisu("Hladanie", 10, 100, 0, 2, &nad2);
-    ROVNAKE(nad0, 0, "horizontal text stays below its top edge");
-    KONTROLA(nad1 > 0, "vertical 1 runs upwards from (x, y)");
-    ROVNAKE(nad2, 0, "vertical 2 is horizontal");
+    const int normalne = Atrament("Hladanie WWW", 0, 0);
+    EXPECT_GT(normalne, 0);
+    EXPECT_GT(Atrament("Hladanie WWW", 1, 0), normalne) << "bold 1 is semibold";
+    EXPECT_EQ(Atrament("Hladanie WWW", 2, 0), normalne) << "bold 2 is the default weight";
+    int nad = -1;
+    Atrament("Hladanie", 0, 0, &nad);
+    EXPECT_EQ(nad, 0) << "horizontal text stays below its top edge";
+    Atrament("Hladanie", 0, 1, &nad);
+    EXPECT_GT(nad, 0) << "vertical 1 runs upwards from (x, y)";
+    Atrament("Hladanie", 0, 2, &nad);
+    EXPECT_EQ(nad, 0) << "vertical 2 is horizontal";
 }
 
-static void FarbaAPriehladnost()
+TEST(KitNapis, DrawsInItsColourWithoutABackgroundBox)
 {
     Plocha p = NovaPlocha(200, 40, POZADIE);
-    SIZE e;
     SetBkMode(p.hdc, OPAQUE);
     SetBkColor(p.hdc, RGB(1, 2, 3));
+    SIZE e;
     Napis(p.hdc, &e, "Stupne", -1, 5, 5, RGB(250, 0, 0), -13, 0, 0, "Tahoma");
-    KONTROLA(PocetBodov(p, RGB(250, 0, 0), 5, 5, 5 + e.cx, 5 + e.cy) > 0, "glyphs in the given colour");
-    ROVNAKE(PocetBodov(p, RGB(1, 2, 3), 0, 0, 200, 40), 0, "no background box");
-    ROVNAKE(GetBkMode(p.hdc), TRANSPARENT, "left transparent");
+    EXPECT_GT(PocetBodov(p, RGB(250, 0, 0), 5, 5, 5 + e.cx, 5 + e.cy), 0);
+    EXPECT_EQ(PocetBodov(p, RGB(1, 2, 3), 0, 0, 200, 40), 0);
+    EXPECT_EQ(GetBkMode(p.hdc), TRANSPARENT);
     ZrusPlochu(&p);
 }
 
-// A label formatting longer than 99 characters is cut to 99, not written past the buffer.
-static void DlhyNapisJeOrezany()
+// A label that formats longer than 99 characters is cut to 99 instead of overflowing its buffer.
+TEST(KitNapis, OverlongLabelIsCutTo99Characters)
 {
     Plocha p = NovaPlocha(100, 30, POZADIE);
     const std::string dlhy(150, 'A'), orezany(99, 'A');
-    const SIZE a = Zmeraj(p.hdc, dlhy.c_str(), -1, -9, 0, "Tahoma");
-    const SIZE b = Zmeraj(p.hdc, orezany.c_str(), -1, -9, 0, "Tahoma");
-    const SIZE c = Zmeraj(p.hdc, (std::string(97, 'A') + "%d").c_str(), 123456, -9, 0, "Tahoma");
-    ROVNAKE(a.cx, b.cx, "150 characters measure as 99");
-    ROVNAKE(c.cx, Zmeraj(p.hdc, (std::string(97, 'A') + "12").c_str(), -1, -9, 0, "Tahoma").cx,
-            "a number past the end is cut too");
+    EXPECT_EQ(Zmeraj(p.hdc, dlhy.c_str(), -1, -9, "Tahoma").cx, Priamo(p.hdc, orezany.c_str(), -9, "Tahoma").cx);
+    const std::string s_cislom = std::string(97, 'A') + "%d";
+    EXPECT_EQ(Zmeraj(p.hdc, s_cislom.c_str(), 123456, -9, "Tahoma").cx,
+              Priamo(p.hdc, (std::string(97, 'A') + "12").c_str(), -9, "Tahoma").cx);
     ZrusPlochu(&p);
-}
-
-int main()
-{
-    PopisZoStandardnehoPisma();
-    RozmerFormatovanehoTextu();
-    TucneAZvisle();
-    FarbaAPriehladnost();
-    DlhyNapisJeOrezany();
-    return VysledokKontrol("win_kit_napis");
 }

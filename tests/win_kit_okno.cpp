@@ -1,0 +1,167 @@
+// Wine test of the control window's picture on a real canvas over bitmap 201: screenshots of both window
+// modes with and without objects, and the readout strip drawn through PohybMysiDesktop.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "render/kit.h"
+#include "render/okno_kresba.h"
+#include "resources/resource.h"
+#include "search/vysledky.h"
+#include "shell/rezim_okna.h"
+#include "shell/stav.h"
+#include "tests/win_kit_plocha.h"
+#include "tracking/sledovanie.h"
+
+#ifndef ZENTRIVO_SNIMKY
+#define ZENTRIVO_SNIMKY "screenshots"
+#endif
+
+static LRESULT CALLBACK ProceduraOkna(HWND okno, UINT sprava, WPARAM w, LPARAM l)
+{
+    return DefWindowProcA(okno, sprava, w, l);
+}
+
+// A hidden window of the mode's outer size, style and menu, so that its client area is the real one.
+static HWND OknoRezimu(DWORD sledovanie)
+{
+    static bool trieda = false;
+    if (!trieda) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ProceduraOkna;
+        wc.hInstance = GetModuleHandleA(NULL);
+        wc.lpszClassName = "ZentrivoTestOkna";
+        RegisterClassA(&wc);
+        trieda = true;
+    }
+    const RezimOkna r = RezimPreSledovanie(sledovanie);
+    HMENU menu = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDM_MENU));
+    return CreateWindowExA(0, "ZentrivoTestOkna", "Zentrivo", r.styl & ~WS_VISIBLE, 0, 0, r.sirka, r.vyska, NULL,
+                           menu, GetModuleHandleA(NULL), NULL);
+}
+
+// Writes the canvas as a 24-bit bottom-up BMP file.
+static bool UlozBmp(HDC platno, int sirka, int vyska, const std::string& cesta)
+{
+    const int riadok = (sirka * 3 + 3) & ~3;
+    std::string data(riadok * vyska, '\0');
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = sirka;
+    bi.bmiHeader.biHeight = vyska;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HBITMAP bitmapa = (HBITMAP)GetCurrentObject(platno, OBJ_BITMAP);
+    if (GetDIBits(platno, bitmapa, 0, vyska, &data[0], &bi, DIB_RGB_COLORS) != vyska) return false;
+    BITMAPFILEHEADER hlavicka = {};
+    hlavicka.bfType = 0x4d42;
+    hlavicka.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    hlavicka.bfSize = hlavicka.bfOffBits + (DWORD)data.size();
+    FILE* f = std::fopen(cesta.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(&hlavicka, sizeof hlavicka, 1, f) == 1 &&
+              std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+              std::fwrite(data.data(), data.size(), 1, f) == 1;
+    return std::fclose(f) == 0 && ok;
+}
+
+static RECT s_objekty[5] = {{10, 5, 21, 34}, {300, 120, 347, 151}, {500, 40, 519, 59}, {0, 0, 29, 29},
+                            {700, 600, 799, 699}};
+
+struct Stav {
+    const char* nazov;
+    DWORD sed, velkost, vypln, volba;
+    int pocet, cislo, stat;
+};
+
+TEST(KitOkno, ScreenshotsOfBothModesWithAndWithoutObjects)
+{
+    HBITMAP vzor = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDB_POZADIE));
+    ASSERT_NE(vzor, (HBITMAP)NULL) << "bitmap 201 in the test program's resources";
+    HBRUSH pozadie = CreatePatternBrush(vzor);
+    CreateDirectoryA(ZENTRIVO_SNIMKY, NULL);
+    const Stav stavy[] = {
+        {"pred_hladanim", 0, 20, 70, 1, 0, 0, 0},
+        {"najdene", 3, 20, 100, 4, 5, 2, 2},
+    };
+    objekty = s_objekty;
+    for (DWORD sledovanie : {0u, 1u}) {
+        HWND okno = OknoRezimu(sledovanie);
+        ASSERT_NE(okno, (HWND)NULL);
+        RECT klient;
+        GetClientRect(okno, &klient);
+        for (const Stav& s : stavy) {
+            const std::string meno = std::string(sledovanie == 1 ? "sledovanie_" : "normalne_") + s.nazov;
+            SCOPED_TRACE(meno + ", client " + std::to_string(klient.right) + " x " + std::to_string(klient.bottom));
+            stupne_sedi = s.sed;
+            VelkostObjektu = s.velkost;
+            percento_vyplne = s.vypln;
+            volba = s.volba;
+            PocetObjektov = s.pocet;
+            cislo_objektu = s.cislo;
+            status = s.stat;
+            // The repaint as the window procedure does it.
+            initscreen(okno, &g_hdcMemWindow, pozadie);
+            OnWM_PAINT(&g_hdcMemWindow, okno);
+            if (sledovanie == 1) {
+                SetCursorPos(640, 480);
+                PohybMysiDesktop(okno, &g_hdcMemWindow);
+            }
+            const std::string cesta = std::string(ZENTRIVO_SNIMKY) + "/okno_" + meno + ".bmp";
+            EXPECT_TRUE(UlozBmp(g_hdcMemWindow, klient.right, klient.bottom, cesta)) << cesta;
+            std::printf("screenshot %s (%ld x %ld)\n", cesta.c_str(), klient.right, klient.bottom);
+            // The picture stays inside the control window's width: nothing but background at the right edge
+            // above the key help, and the status box's fill in its middle.
+            const COLORREF vypln_statusu = RGB(230, 240, 240);
+            int v_statuse = 0;
+            for (int y = 0; y < klient.bottom; ++y)
+                if (GetPixel(g_hdcMemWindow, 36, y) == vypln_statusu) ++v_statuse;
+            EXPECT_GT(v_statuse, 10) << "status box drawn";
+        }
+        DestroyWindow(okno);
+    }
+    DeleteObject(pozadie);
+    DeleteObject(vzor);
+}
+
+// The strip covers exactly the bottom 17 rows of the client area across its width.
+TEST(KitOkno, ReadoutStripAlongTheBottomEdge)
+{
+    HWND okno = OknoRezimu(1);
+    ASSERT_NE(okno, (HWND)NULL);
+    RECT klient;
+    GetClientRect(okno, &klient);
+    HBRUSH biela = CreateSolidBrush(RGB(255, 255, 255));
+    HDC platno = NULL;
+    initscreen(okno, &platno, biela);
+    SetCursorPos(-5, 3); // off the screen: GetPixel fails and the readout shows 255s
+    const int pred = ZiveObjektyGdi();
+    PohybMysiDesktop(okno, &platno);
+    EXPECT_EQ(ZiveObjektyGdi(), pred) << "screen context released, fonts and pens freed";
+    const int w = klient.right, h = klient.bottom;
+    EXPECT_EQ(GetPixel(platno, w / 2, h - 18), RGB(255, 255, 255)) << "row above the strip untouched";
+    EXPECT_EQ(GetPixel(platno, 0, h - 17), RGB(145, 145, 145)) << "frame";
+    EXPECT_EQ(GetPixel(platno, w - 1, h - 1), RGB(145, 145, 145)) << "frame";
+    EXPECT_EQ(GetPixel(platno, 5, h - 9), RGB(170, 170, 170)) << "fill";
+    EXPECT_EQ(GetPixel(platno, w - 3, h - 9), RGB(170, 170, 170)) << "fill";
+    // Each label's colour appears in its place.
+    const struct {
+        int x0, x1;
+        COLORREF farba;
+    } stitky[] = {{10, 50, RGB(255, 255, 0)}, {50, w - 114, RGB(0, 250, 250)}, {w - 114, w - 77, RGB(255, 0, 0)},
+                  {w - 77, w - 38, RGB(0, 255, 0)}, {w - 38, w, RGB(0, 0, 255)}};
+    for (const auto& s : stitky) {
+        int n = 0;
+        for (int y = h - 15; y < h; ++y)
+            for (int x = s.x0; x < s.x1; ++x)
+                if (GetPixel(platno, x, y) == s.farba) ++n;
+        EXPECT_GT(n, 0) << "label from x = " << s.x0;
+    }
+    const HGDIOBJ bitmapa = GetCurrentObject(platno, OBJ_BITMAP);
+    DeleteDC(platno);
+    DeleteObject(bitmapa);
+    DeleteObject(biela);
+    DestroyWindow(okno);
+}
