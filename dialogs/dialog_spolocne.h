@@ -14,7 +14,8 @@ void UpravTriedu(HWND dlg);
 void BezRamu(HWND dlg);
 // The stock GUI font with the given height and face.
 HFONT PismoTlacidiel(int vyska, const char* pismo);
-// Lets the platform recompute the frame that BezRamu changed, then widens and lengthens the
-// dialog as far as needed to show its controls and what `kresba` paints, with a small margin.
+// Lets the platform recompute the frame that BezRamu changed, puts the dialog's corner where the
+// template put its client area, and widens and lengthens the dialog as far as needed to show its
+// controls and what `kresba` paints, with a small margin.
 void PrisposobDialog(HWND dlg, void (*kresba)(HDC, RECT*));
 #endif

@@ -61,6 +61,9 @@ static RECT ZmerajKresbu(HWND dlg, void (*kresba)(HDC, RECT*))
 
 void PrisposobDialog(HWND dlg, void (*kresba)(HDC, RECT*))
 {
+    // The template placed the client area at its position; the caption-less dialog starts there.
+    POINT roh = {0, 0};
+    ClientToScreen(dlg, &roh);
     // Without this the caption and modal frame of the template keep their room.
     SetWindowPos(dlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
@@ -76,9 +79,8 @@ void PrisposobDialog(HWND dlg, void (*kresba)(HDC, RECT*))
     GetClientRect(dlg, &k);
     SIZE klient = {k.right, k.bottom};
     SIZE chyba = ChybajuciRozmer(klient, obsah, OKRAJ);
-    if (chyba.cx == 0 && chyba.cy == 0) return;
     RECT w;
     GetWindowRect(dlg, &w);
-    SetWindowPos(dlg, NULL, 0, 0, w.right - w.left + chyba.cx, w.bottom - w.top + chyba.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dlg, NULL, roh.x, roh.y, w.right - w.left + chyba.cx, w.bottom - w.top + chyba.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }

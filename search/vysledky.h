@@ -11,6 +11,10 @@ extern int poloziek_dskt_rect_pola;  // entries of objekty
 POINT* AlokaciaDsktPointPola(int* pocet, int w, int h);
 RECT* AlokaciaDsktRectPola(int* pocet, int w, int h);
 
+// Grows both lists, keeping their entries, to at least the entries a w x h desktop gets; both or
+// neither. 1 on success, 0 when memory runs out (both lists stay as they were).
+int RozsirVysledky(int w, int h);
+
 #ifdef _WIN32
 // The same for the desktop window's client size.
 POINT* AlokaciaDsktPointPola(int* pocet);

@@ -3,7 +3,7 @@
 #include "common/wintypes.h"
 
 struct RezimOkna {
-    int navrchu;  // 1: HWND_TOPMOST, 0: HWND_TOP
+    int navrchu;  // 1: topmost; 0: at the top of the windows that are not topmost
     int sirka;    // outer width
     int vyska;    // outer height
     DWORD styl;   // window style set after the size

@@ -4,6 +4,8 @@
 void NastavRezimOkna(HWND okno, DWORD sledovanie)
 {
     RezimOkna r = RezimPreSledovanie(sledovanie);
-    SetWindowPos(okno, r.navrchu ? HWND_TOPMOST : HWND_TOP, 0, 0, r.sirka, r.vyska, SWP_NOMOVE);
+    // The normal mode takes back a topmost placement of an earlier tracking mode; it still puts the
+    // window at the top of the other windows, as HWND_TOP would.
+    SetWindowPos(okno, r.navrchu ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, r.sirka, r.vyska, SWP_NOMOVE);
     SetWindowLongA(okno, GWL_STYLE, (LONG)r.styl);
 }

@@ -27,3 +27,23 @@ add_executable(dialogs_tests dialogs_kresba_test.cpp dialogs_rozmer_test.cpp)
 target_link_libraries(dialogs_tests PRIVATE zentrivo_dialogs zentrivo_shell zentrivo_kit_zaznam GTest::gtest_main)
 gtest_discover_tests(dialogs_tests)
 # --- end dialogs ---
+
+# --- search: result lists, the search, the centres file, the scan command ---
+# Scenes and the reference steps (the oracle), for the tests only: never linked into the product.
+add_library(search_test_sceny STATIC search_sceny.cpp search_oracle.cpp)
+target_link_libraries(search_test_sceny PUBLIC zentrivo_search)
+add_executable(search_tests search_edge_test.cpp search_fixes_test.cpp search_differential_test.cpp
+               search_stredy_test.cpp)
+target_link_libraries(search_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_compile_definitions(search_tests PRIVATE SEARCH_TMP="${CMAKE_CURRENT_BINARY_DIR}/search_tmp")
+gtest_discover_tests(search_tests TEST_PREFIX search.)
+# The list sizes: the first test needs a process in which no search has run yet.
+add_executable(search_lists_tests search_vysledky_test.cpp)
+target_link_libraries(search_lists_tests PRIVATE search_test_sceny GTest::gtest_main)
+gtest_discover_tests(search_lists_tests TEST_PREFIX search.)
+# Out of memory: calloc is wrapped in this program so that each allocation can be made to fail.
+add_executable(search_alloc_tests search_alloc_test.cpp)
+target_link_libraries(search_alloc_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_link_options(search_alloc_tests PRIVATE -Wl,--wrap=calloc)
+gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
+# --- end search ---

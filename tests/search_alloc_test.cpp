@@ -1,0 +1,69 @@
+// The search when memory runs out: every allocation it makes is failed in turn (calloc is wrapped
+// at link time for this program only).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "search/hladanie.h"
+#include "search/vysledky.h"
+#include "tests/search_sceny.h"
+
+extern "C" void* __real_calloc(size_t pocet, size_t velkost);
+
+static int zlyhat_o = 0;  // fail the calloc this many calls from now; 0: never
+
+extern "C" void* __wrap_calloc(size_t pocet, size_t velkost)
+{
+    if (zlyhat_o > 0 && --zlyhat_o == 0) return nullptr;
+    return __real_calloc(pocet, velkost);
+}
+
+namespace {
+
+const COLORREF kSeda = RGB(128, 128, 128);
+
+Scena Stvorce(int w, int h)
+{
+    Scena s = NovaScena(w, h);
+    Obdlznik(&s, 1, 1, 6, 6, kSeda);
+    Obdlznik(&s, w - 7, h - 7, w - 2, h - 2, kSeda);
+    return s;
+}
+
+TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
+{
+    ASSERT_EQ(Hladaj(Stvorce(20, 20), kNicNevylucit, 4, 3, 50).pocet, 2);
+    int zlyhani = 0;
+    for (int k = 1;; k++) {
+        SCOPED_TRACE("failing allocation " + std::to_string(k));
+        // Each round needs bigger tables and lists than any before it.
+        Scena s = Stvorce(20 + 10 * k, 20 + 10 * k);
+        POINT* c = centers;
+        RECT* o = objekty;
+        const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+        const RECT prvy = objekty[0], druhy = objekty[1];
+        zlyhat_o = k;
+        int pocet = HladajObjekty(s.w, s.h, s.farby.data(), kNicNevylucit, 4, 3, 50);
+        bool zlyhalo = zlyhat_o == 0;
+        zlyhat_o = 0;
+        if (!zlyhalo) {  // the search made fewer than k allocations: all were tried
+            EXPECT_EQ(pocet, 2);
+            break;
+        }
+        zlyhani++;
+        EXPECT_EQ(pocet, 0);
+        EXPECT_EQ(centers, c);
+        EXPECT_EQ(objekty, o);
+        EXPECT_EQ(poloziek_dskt_point_pola, bodov);
+        EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+        EXPECT_EQ(objekty[0], prvy);
+        EXPECT_EQ(objekty[1], druhy);
+        // The same search with memory to spare succeeds.
+        Najdene n = Hladaj(s, kNicNevylucit, 4, 3, 50);
+        ASSERT_EQ(n.pocet, 2);
+        EXPECT_EQ(n.objekty[1], (RECT{s.w - 7, s.h - 7, s.w - 2, s.h - 2}));
+    }
+    EXPECT_GE(zlyhani, 2);  // at least the two result lists grow on a bigger desktop
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+// The centres file: its exact bytes, and what happens when it cannot be written.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "search/stredy_subor.h"
+
+namespace {
+
+std::string Adresar()  // a fresh directory in the build tree for this test
+{
+    std::string a = std::string(SEARCH_TMP) + "/stredy_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string prikaz = "rm -rf '" + a + "' && mkdir -p '" + a + "'";
+    EXPECT_EQ(std::system(prikaz.c_str()), 0);
+    return a;
+}
+
+std::string Obsah(const std::string& subor)
+{
+    std::ifstream f(subor, std::ios::binary);
+    std::ostringstream os;
+    os << f.rdbuf();
+    return os.str();
+}
+
+void Zapis(const std::string& subor, const std::string& obsah)
+{
+    std::ofstream(subor, std::ios::binary) << obsah;
+}
+
+TEST(CentresFile, ExactBytes)
+{
+    struct Pripad {
+        const char* nazov;
+        std::vector<POINT> body;
+        std::string obsah;
+    };
+    const Pripad pripady[] = {
+        {"two centres", {{24, 24}, {64, 24}}, "24,24\r\n64,24\r\n"},
+        {"one centre at the origin", {{0, 0}}, "0,0\r\n"},
+        {"negative and large values", {{-3, -70}, {2147483647, -2147483647 - 1}}, "-3,-70\r\n2147483647,-2147483648\r\n"},
+    };
+    std::string a = Adresar();
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        std::string subor = a + "/Stredy.txt";
+        EXPECT_EQ(PointPoleDoTxt(subor.c_str(), p.body.data(), (int)p.body.size()), 0);
+        EXPECT_EQ(Obsah(subor), p.obsah);
+    }
+    EXPECT_EQ(Obsah(a + "/Stredy.txt").size(), std::string("-3,-70\r\n2147483647,-2147483648\r\n").size());
+}
+
+TEST(CentresFile, CountZeroEmptiesTheFile)
+{
+    std::string subor = Adresar() + "/Stredy.txt";
+    Zapis(subor, "1,2\r\n3,4\r\n");
+    POINT bod = {5, 6};
+    EXPECT_EQ(PointPoleDoTxt(subor.c_str(), &bod, 0), 0);
+    struct stat info;
+    ASSERT_EQ(stat(subor.c_str(), &info), 0);
+    EXPECT_EQ(info.st_size, 0);
+    EXPECT_EQ(PointPoleDoTxt(subor.c_str(), nullptr, 0), 0);
+    EXPECT_EQ(PointPoleDoTxt(subor.c_str(), &bod, -4), 0);
+    EXPECT_EQ(Obsah(subor), "");
+}
+
+TEST(CentresFile, OnlyTheFirstCountEntries)
+{
+    std::string subor = Adresar() + "/Stredy.txt";
+    POINT body[] = {{1, 2}, {3, 4}, {5, 6}};
+    EXPECT_EQ(PointPoleDoTxt(subor.c_str(), body, 2), 0);
+    EXPECT_EQ(Obsah(subor), "1,2\r\n3,4\r\n");
+}
+
+// The tests run as root, so permissions would not stop the write; these paths fail for anyone.
+TEST(CentresFile, UnwritableFileIsReportedAndTouchesNothing)
+{
+    std::string a = Adresar();
+    Zapis(a + "/obycajny", "keep me");
+    ASSERT_EQ(mkdir((a + "/adresar").c_str(), 0755), 0);
+    Zapis(a + "/adresar/vnutri", "keep me too");
+    POINT body[] = {{24, 24}, {64, 24}};
+    struct Pripad {
+        const char* nazov;
+        std::string subor;
+    };
+    const Pripad pripady[] = {
+        {"parent is a regular file", a + "/obycajny/Stredy.txt"},
+        {"name is a directory", a + "/adresar"},
+        {"parent does not exist", a + "/chyba/Stredy.txt"},
+        {"empty name", ""},
+        {"device that is always full", "/dev/full"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        EXPECT_NE(PointPoleDoTxt(p.subor.c_str(), body, 2), 0);
+    }
+    EXPECT_NE(PointPoleDoTxt(nullptr, body, 2), 0);
+    EXPECT_NE(PointPoleDoTxt((a + "/Stredy.txt").c_str(), nullptr, 2), 0);
+    EXPECT_EQ(Obsah(a + "/obycajny"), "keep me");
+    EXPECT_EQ(Obsah(a + "/adresar/vnutri"), "keep me too");
+    EXPECT_NE(access((a + "/Stredy.txt").c_str(), F_OK), 0);  // the bad list made no file
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// The result lists: their sizes for a desktop, and their growth when a search meets a bigger one.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "search/hladanie.h"
+#include "search/vysledky.h"
+#include "tests/search_sceny.h"
+
+namespace {
+
+const COLORREF kSeda = RGB(128, 128, 128);
+
+// Runs first in its process (ctest runs every test alone): the native lists start empty.
+TEST(SearchLists, StartEmptyAndTheFirstSearchSizesThem)
+{
+    EXPECT_EQ(centers, nullptr);
+    EXPECT_EQ(objekty, nullptr);
+    EXPECT_EQ(poloziek_dskt_point_pola, 0);
+    EXPECT_EQ(poloziek_dskt_rect_pola, 0);
+    Scena s = NovaScena(30, 20);
+    Obdlznik(&s, 5, 5, 14, 14, kSeda);
+    Najdene n = Hladaj(s, kNicNevylucit, 4, 5, 5);
+    ASSERT_EQ(n.pocet, 1);
+    EXPECT_EQ(n.objekty[0], (RECT{5, 5, 14, 14}));
+    EXPECT_EQ(poloziek_dskt_point_pola, 35 * 25);
+    EXPECT_EQ(poloziek_dskt_rect_pola, 35 * 25);
+}
+
+TEST(SearchLists, AllocationSizes)
+{
+    struct Pripad {
+        int w, h, pocet;
+    };
+    for (Pripad p : {Pripad{1920, 1080, 1085 * 1925}, Pripad{1366, 768, 773 * 1371}, Pripad{0, 0, 25}}) {
+        SCOPED_TRACE(std::to_string(p.w) + " x " + std::to_string(p.h));
+        int bodov = -1, obdlznikov = -1;
+        POINT* body = AlokaciaDsktPointPola(&bodov, p.w, p.h);
+        RECT* obdlzniky = AlokaciaDsktRectPola(&obdlznikov, p.w, p.h);
+        ASSERT_NE(body, nullptr);
+        ASSERT_NE(obdlzniky, nullptr);
+        EXPECT_EQ(bodov, p.pocet);
+        EXPECT_EQ(obdlznikov, p.pocet);
+        bool nuly = true;
+        for (int k = 0; k < p.pocet; k++)
+            nuly = nuly && body[k].x == 0 && body[k].y == 0 && obdlzniky[k].left == 0 && obdlzniky[k].top == 0 &&
+                   obdlzniky[k].right == 0 && obdlzniky[k].bottom == 0;
+        EXPECT_TRUE(nuly);
+        free(body);
+        free(obdlzniky);
+    }
+}
+
+// A count that a signed 32-bit integer cannot hold gives no list rather than a wrapped count.
+TEST(SearchLists, OversizedDesktopGetsNoList)
+{
+    int bodov = -1, obdlznikov = -1;
+    EXPECT_EQ(AlokaciaDsktPointPola(&bodov, 50000, 50000), nullptr);
+    EXPECT_EQ(AlokaciaDsktRectPola(&obdlznikov, 50000, 50000), nullptr);
+    EXPECT_EQ(bodov, 0);
+    EXPECT_EQ(obdlznikov, 0);
+}
+
+// A bigger desktop grows the lists and the work tables first; entries beyond the count keep what
+// the earlier search wrote.
+TEST(SearchLists, BiggerDesktopGrowsThem)
+{
+    Scena mala = NovaScena(60, 40);
+    Obdlznik(&mala, 2, 2, 11, 11, kSeda);
+    Obdlznik(&mala, 20, 2, 29, 11, kSeda);
+    Obdlznik(&mala, 40, 2, 49, 11, kSeda);
+    ASSERT_EQ(Hladaj(mala, kNicNevylucit, 4, 5, 5).pocet, 3);
+    const RECT druhy = objekty[1], treti = objekty[2];
+
+    Scena velka = NovaScena(400, 300);
+    Obdlznik(&velka, 350, 250, 389, 289, kSeda);
+    Najdene n = Hladaj(velka, kNicNevylucit, 4, 5, 5);
+    ASSERT_EQ(n.pocet, 1);
+    EXPECT_EQ(n.objekty[0], (RECT{350, 250, 389, 289}));
+    EXPECT_EQ(poloziek_dskt_point_pola, 405 * 305);
+    EXPECT_EQ(poloziek_dskt_rect_pola, 405 * 305);
+    EXPECT_EQ(objekty[1], druhy);
+    EXPECT_EQ(objekty[2], treti);
+
+    // Taller but smaller: the row table must grow although the pixel list need not.
+    Scena vysoka = NovaScena(10, 900);
+    Obdlznik(&vysoka, 1, 850, 8, 890, kSeda);
+    n = Hladaj(vysoka, kNicNevylucit, 4, 5, 5);
+    ASSERT_EQ(n.pocet, 1);
+    EXPECT_EQ(n.objekty[0], (RECT{1, 850, 8, 890}));
+    EXPECT_EQ(poloziek_dskt_point_pola, 405 * 305);  // already big enough: kept
+
+    // A smaller desktop afterwards reuses what is there.
+    n = Hladaj(mala, kNicNevylucit, 4, 5, 5);
+    EXPECT_EQ(n.pocet, 3);
+    EXPECT_EQ(poloziek_dskt_point_pola, 405 * 305);
+}
+
+// A desktop whose tables cannot be had: nothing is read, nothing is found, the lists stay.
+TEST(SearchLists, DesktopTooLargeForTheTables)
+{
+    Scena s = NovaScena(30, 20);
+    Obdlznik(&s, 5, 5, 14, 14, kSeda);
+    ASSERT_EQ(Hladaj(s, kNicNevylucit, 4, 5, 5).pocet, 1);
+    POINT* c = centers;
+    RECT* o = objekty;
+    const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+    const POINT stred = centers[0];
+    const RECT obdlznik = objekty[0];
+    COLORREF jeden_pixel = kSeda;  // far too small for the desktop: must not be read
+    EXPECT_EQ(HladajObjekty(50000, 50000, &jeden_pixel, kNicNevylucit, 4, 0, 0), 0);
+    EXPECT_EQ(HladajObjekty(INT_MAX, INT_MAX, &jeden_pixel, kNicNevylucit, 4, 0, 0), 0);
+    EXPECT_EQ(centers, c);
+    EXPECT_EQ(objekty, o);
+    EXPECT_EQ(poloziek_dskt_point_pola, bodov);
+    EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+    EXPECT_EQ(centers[0], stred);
+    EXPECT_EQ(objekty[0], obdlznik);
+}
+
+}  // namespace
