@@ -77,3 +77,20 @@ if(ZENTRIVO_CONVERT)
   set_tests_properties(win_kit_snimky_png PROPERTIES FIXTURES_REQUIRED zentrivo_snimky)
 endif()
 # --- end render and tracking ---
+
+# --- dialogs and the whole program end to end ---
+zentrivo_add_wine_test(dialogs_win32_test dialogs_win32_test.cpp RESOURCES
+  LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_render_win32)
+# Prints what Win32 says about a window of the running program (its rectangle, style, controls).
+add_executable(okno_info e2e/okno_info_win32.cpp)
+# The end-to-end cases start Zentrivo.exe on a virtual display of their own; the scan command of the
+# native build gives the centres they expect.
+set(ZENTRIVO_SCAN "${CMAKE_SOURCE_DIR}/build/native/search/zentrivo-scan" CACHE FILEPATH
+    "zentrivo-scan of the native build, for the end-to-end tests")
+foreach(pripad beh prazdna)
+  add_test(NAME e2e_${pripad} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/e2e.sh ${pripad}
+           $<TARGET_FILE:Zentrivo> $<TARGET_FILE:okno_info> ${ZENTRIVO_SCAN} ${CMAKE_BINARY_DIR}/e2e/${pripad}
+           ${CMAKE_BINARY_DIR}/e2e/screenshots)
+  set_tests_properties(e2e_${pripad} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_e2e)
+endforeach()
+# --- end dialogs and the whole program end to end ---

@@ -54,6 +54,7 @@ mkdir -p "$VYSTUP/pracovny"
 VYSTUP=$(cd "$VYSTUP" && pwd) # Wine takes absolute prefix paths only
 [ -z "$SNIMKY" ] || SNIMKY=$(mkdir -p "$SNIMKY" && cd "$SNIMKY" && pwd)
 PRAC="$VYSTUP/pracovny"
+nutne "scan command built ($SCAN)" test -x "$SCAN"
 nutne "virtual display ${SIRKA}x${VYSKA}" zv_xvfb_start "$SIRKA" "$VYSKA" "$VYSTUP/xvfb.log"
 
 # The template prefix is shared by the cases and kept between runs; each case copies it afresh.
