@@ -1,6 +1,7 @@
 // Recording double of the drawing kit (render/kit.h) for native tests of anything that paints.
 //
-// Link the library zentrivo_kit_zaznam in place of the GDI kit. Every kit call then appends one
+// Link the library zentrivo_kit_zaznam in place of the GDI kit, after the painter's own library
+// (target_link_libraries(t PRIVATE zentrivo_dialogs zentrivo_kit_zaznam ...)). Every kit call then appends one
 // Volanie to g_zaznam, in call order, with all its arguments; nothing is drawn. Napis and
 // KlavesaMala hand back an extent computed by g_zaznam_rozmer from the text as drawn.
 //
