@@ -47,3 +47,15 @@ target_link_libraries(search_alloc_tests PRIVATE search_test_sceny GTest::gtest_
 target_link_options(search_alloc_tests PRIVATE -Wl,--wrap=calloc)
 gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 # --- end search ---
+
+# --- scan command: zentrivo-scan run as users run it, and its sample screenshot ---
+add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.cpp)
+target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
+add_executable(scan_tests scan_cli_test.cpp)
+target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
+add_dependencies(scan_tests zentrivo-scan)
+target_compile_definitions(scan_tests PRIVATE
+  ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>" MAKE_DESKTOP="$<TARGET_FILE:scan_make_desktop>"
+  SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp")
+gtest_discover_tests(scan_tests TEST_PREFIX scan.)
+# --- end scan command ---

@@ -1,0 +1,123 @@
+// The command line of zentrivo-scan: reads the options and checks their ranges.
+#include "search/scan_volby.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+const char* const kScanPouzitie =
+    "Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects] [--out FILE] IMAGE\n"
+    "\n"
+    "Finds the objects of exactly-grey pixels (red, green and blue equal) in IMAGE, taken as a desktop\n"
+    "snapshot, and prints the centre of each object kept, one \"x,y\" line per object in the order found.\n"
+    "IMAGE is PNG, BMP, PPM/PGM, TGA or JPEG; grey and palette images count as RGB, alpha is ignored.\n"
+    "\n"
+    "  --band B           grey band 0 to 7: the grey values 32*B to 32*B+31 (default 0)\n"
+    "  --min N            smallest object width and height in pixels, 0 or more (default 20)\n"
+    "  --fill P           smallest share of its rectangle an object fills, percent 0 to 100 (default 70)\n"
+    "  --exclude L,T,R,B  leave out columns L to R of rows T to B, all four bounds inclusive\n"
+    "  --rects            print \"x,y,left,top,right,bottom\" lines instead, bounds inclusive\n"
+    "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each\n"
+    "  --help             print this text\n"
+    "\n"
+    "Exit status: 0 on success, also when nothing is found; 2 on bad usage or an unreadable image.\n";
+
+// A whole decimal number with an optional sign, nothing else around it, within int.
+static int CitajCislo(const char* text, size_t dlzka, int* cislo)
+{
+    size_t k = 0;
+    bool zaporne = false;
+    if (k < dlzka && (text[k] == '+' || text[k] == '-')) zaporne = text[k++] == '-';
+    if (k == dlzka) return 0;
+    long long hodnota = 0;
+    for (; k < dlzka; k++) {
+        if (text[k] < '0' || text[k] > '9') return 0;
+        hodnota = hodnota * 10 + (text[k] - '0');
+        if (hodnota > (long long)INT_MAX + 1) return 0;
+    }
+    if (zaporne) hodnota = -hodnota;
+    if (hodnota < INT_MIN || hodnota > INT_MAX) return 0;
+    *cislo = (int)hodnota;
+    return 1;
+}
+
+static int CitajVRozsahu(const char* volba, const char* text, int od, int po, int* cislo, char* chyba,
+                         size_t miesto)
+{
+    if (CitajCislo(text, strlen(text), cislo) && *cislo >= od && *cislo <= po) return 1;
+    if (po == INT_MAX)
+        snprintf(chyba, miesto, "%s needs a whole number %d or more, not '%s'", volba, od, text);
+    else
+        snprintf(chyba, miesto, "%s needs a whole number %d to %d, not '%s'", volba, od, po, text);
+    return 0;
+}
+
+static int CitajObdlznik(const char* text, RECT* r, char* chyba, size_t miesto)
+{
+    int hodnoty[4];
+    const char* od = text;
+    for (int k = 0; k < 4; k++) {
+        const char* ciarka = strchr(od, ',');
+        size_t dlzka = ciarka ? (size_t)(ciarka - od) : strlen(od);
+        bool posledna = k == 3;
+        if ((ciarka != nullptr) == posledna || !CitajCislo(od, dlzka, &hodnoty[k])) {
+            snprintf(chyba, miesto, "--exclude needs four whole numbers L,T,R,B, not '%s'", text);
+            return 0;
+        }
+        if (ciarka) od = ciarka + 1;
+    }
+    *r = RECT{hodnoty[0], hodnoty[1], hodnoty[2], hodnoty[3]};
+    return 1;
+}
+
+int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, size_t miesto)
+{
+    for (int k = 0; k < argc; k++) {
+        const char* a = argv[k];
+        if (strcmp(a, "--help") == 0) {
+            v->pomoc = true;
+            return 1;
+        }
+        if (strcmp(a, "--rects") == 0) {
+            v->obdlzniky = true;
+            continue;
+        }
+        bool s_hodnotou = strcmp(a, "--band") == 0 || strcmp(a, "--min") == 0 || strcmp(a, "--fill") == 0 ||
+                          strcmp(a, "--exclude") == 0 || strcmp(a, "--out") == 0;
+        if (s_hodnotou) {
+            if (k + 1 >= argc) {
+                snprintf(chyba, miesto, "%s needs a value", a);
+                return 0;
+            }
+            const char* h = argv[++k];
+            int ok = 1;
+            if (strcmp(a, "--band") == 0) ok = CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
+            if (strcmp(a, "--min") == 0) ok = CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
+            if (strcmp(a, "--fill") == 0) ok = CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
+            if (strcmp(a, "--exclude") == 0) ok = CitajObdlznik(h, &v->vylucene, chyba, miesto);
+            if (strcmp(a, "--out") == 0) {
+                if (*h == '\0') {
+                    snprintf(chyba, miesto, "--out needs a file name");
+                    ok = 0;
+                }
+                v->vystup = h;
+            }
+            if (!ok) return 0;
+            continue;
+        }
+        if (a[0] == '-' && a[1] != '\0') {
+            snprintf(chyba, miesto, "unknown option '%s'", a);
+            return 0;
+        }
+        if (v->obraz) {
+            snprintf(chyba, miesto, "one image only, not both '%s' and '%s'", v->obraz, a);
+            return 0;
+        }
+        v->obraz = a;
+    }
+    if (!v->obraz) {
+        snprintf(chyba, miesto, "no image given");
+        return 0;
+    }
+    return 1;
+}

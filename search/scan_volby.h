@@ -1,0 +1,22 @@
+// The command line of zentrivo-scan: its options, their defaults and ranges.
+#pragma once
+#include <cstddef>
+
+#include "common/wintypes.h"
+
+struct ScanVolby {
+    int stupen = 0;                     // --band: grey band 0 to 7
+    int min_velkost = 20;               // --min: smallest width and height
+    int percento = 70;                  // --fill: smallest fill percent
+    RECT vylucene = {0, 0, -1, -1};     // --exclude, bounds inclusive; this one leaves out nothing
+    bool obdlzniky = false;             // --rects
+    const char* vystup = nullptr;       // --out: the centres file
+    const char* obraz = nullptr;        // the image file
+    bool pomoc = false;                 // --help
+};
+
+extern const char* const kScanPouzitie;  // the --help text
+
+// Reads the arguments after the program name. On bad usage or a value out of range returns 0 and
+// writes a one-line reason (no line end) to chyba; otherwise 1.
+int CitajVolby(int argc, const char* const* argv, ScanVolby* volby, char* chyba, size_t miesto);

@@ -1,0 +1,422 @@
+// zentrivo-scan as users run it: options, image formats, bad input, output and the sample screenshot.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <stb/stb_image.h>
+#include <stb/stb_image_write.h>
+
+#include "tests/search_sceny.h"
+
+namespace {
+
+const COLORREF kSeda = RGB(128, 128, 128);
+
+std::string Adresar()  // a fresh directory in the build tree for this test
+{
+    std::string a = std::string(SCAN_TMP) + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string prikaz = "rm -rf '" + a + "' && mkdir -p '" + a + "'";
+    EXPECT_EQ(std::system(prikaz.c_str()), 0);
+    return a;
+}
+
+std::string Obsah(const std::string& subor)
+{
+    std::ifstream f(subor, std::ios::binary);
+    std::ostringstream os;
+    os << f.rdbuf();
+    return os.str();
+}
+
+void Zapis(const std::string& subor, const std::string& obsah)
+{
+    std::ofstream(subor, std::ios::binary) << obsah;
+}
+
+struct Beh {
+    int kod = -1;
+    std::string out, err;
+};
+
+// Runs the scan command with `argumenty` (already quoted for the shell) in directory a.
+Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "")
+{
+    std::string prikaz = "cd '" + a + "' && '" ZENTRIVO_SCAN "' " + argumenty + " 2>'" + a + "/err'" +
+                         (presmerovanie.empty() ? " >'" + a + "/out'" : " " + presmerovanie);
+    int stav = std::system(prikaz.c_str());
+    Beh b;
+    b.kod = WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
+    b.out = Obsah(a + "/out");
+    b.err = Obsah(a + "/err");
+    return b;
+}
+
+std::vector<unsigned char> Rgb(const Scena& s)
+{
+    std::vector<unsigned char> rgb;
+    for (COLORREF c : s.farby) {
+        rgb.push_back(GetRValue(c));
+        rgb.push_back(GetGValue(c));
+        rgb.push_back(GetBValue(c));
+    }
+    return rgb;
+}
+
+void UlozPng(const Scena& s, const std::string& subor)
+{
+    ASSERT_NE(stbi_write_png(subor.c_str(), s.w, s.h, 3, Rgb(s).data(), 3 * s.w), 0);
+}
+
+Scena Stvorec()  // columns and rows 10 to 39 of a 100 x 100 desktop
+{
+    Scena s = NovaScena(100, 100);
+    Obdlznik(&s, 10, 10, 39, 39, kSeda);
+    return s;
+}
+
+const char* const kNajdiStvorec = "--band 4 --min 5 --fill 5 --rects";
+
+TEST(ScanCommand, HelpPrintsTheUsage)
+{
+    Beh b = Spusti(Adresar(), "--help");
+    EXPECT_EQ(b.kod, 0);
+    EXPECT_EQ(b.out.rfind("Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects] "
+                          "[--out FILE] IMAGE\n",
+                          0),
+              0u);
+    EXPECT_EQ(b.err, "");
+}
+
+TEST(ScanCommand, BadInputExitsTwoWithOneLine)
+{
+    std::string a = Adresar();
+    UlozPng(Stvorec(), a + "/dobry.png");
+    std::string png = Obsah(a + "/dobry.png");
+    Zapis(a + "/skrateny.png", png.substr(0, png.size() / 2));
+    Zapis(a + "/prazdny.png", "");
+    Zapis(a + "/nula.ppm", "P6\n0 0\n255\n");
+    Zapis(a + "/nula_sirka.pgm", "P5\n0 5\n255\n");
+    Zapis(a + "/text.png", "not an image at all\n");
+    Zapis(a + "/subor", "x");
+    ASSERT_EQ(std::system(("mkdir '" + a + "/adresar'").c_str()), 0);
+    struct Pripad {
+        const char* nazov;
+        std::string argumenty;
+    };
+    const Pripad pripady[] = {
+        {"missing file", "chyba.png"},
+        {"truncated PNG", "skrateny.png"},
+        {"empty file", "prazdny.png"},
+        {"zero-sized image", "nula.ppm"},
+        {"zero-width image", "nula_sirka.pgm"},
+        {"not an image", "text.png"},
+        {"a directory", "adresar"},
+        {"three exclusion bounds", "--exclude 1,2,3 dobry.png"},
+        {"five exclusion bounds", "--exclude 1,2,3,4,5 dobry.png"},
+        {"trailing comma", "--exclude 1,2,3,4, dobry.png"},
+        {"empty exclusion bound", "--exclude 1,,3,4 dobry.png"},
+        {"exclusion bound not a number", "--exclude 1,2,x,4 dobry.png"},
+        {"exclusion bound beyond int", "--exclude 1,2,3,99999999999 dobry.png"},
+        {"band 9", "--band 9 dobry.png"},
+        {"band -1", "--band -1 dobry.png"},
+        {"band not a number", "--band x dobry.png"},
+        {"band with a space", "'--band' ' 3' dobry.png"},
+        {"band without a value", "dobry.png --band"},
+        {"negative minimum", "--min -1 dobry.png"},
+        {"minimum not whole", "--min 1.5 dobry.png"},
+        {"fill 101", "--fill 101 dobry.png"},
+        {"fill -1", "--fill -1 dobry.png"},
+        {"empty fill", "--fill '' dobry.png"},
+        {"unknown option", "--colour 3 dobry.png"},
+        {"no image", "--band 3"},
+        {"two images", "dobry.png dobry.png"},
+        {"centres file a directory", "--out adresar dobry.png"},
+        {"centres file under a regular file", "--out subor/Stredy.txt dobry.png"},
+        {"empty centres file name", "--out '' dobry.png"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        Beh b = Spusti(a, p.argumenty);
+        EXPECT_EQ(b.kod, 2);
+        EXPECT_EQ(b.out, "");
+        EXPECT_EQ(b.err.rfind("zentrivo-scan: ", 0), 0u) << b.err;
+        EXPECT_EQ(b.err.find('\n'), b.err.size() - 1) << b.err;
+    }
+    EXPECT_EQ(Obsah(a + "/subor"), "x");
+}
+
+TEST(ScanCommand, NothingFoundIsSuccess)
+{
+    std::string a = Adresar();
+    UlozPng(Stvorec(), a + "/stvorec.png");
+    Beh b = Spusti(a, "--band 3 --min 5 --fill 5 stvorec.png");
+    EXPECT_EQ(b.kod, 0);
+    EXPECT_EQ(b.out, "");
+    EXPECT_EQ(b.err, "");
+}
+
+TEST(ScanCommand, DefaultsAreBandZeroSizeTwentyFillSeventy)
+{
+    std::string a = Adresar();
+    const COLORREF tmava = RGB(10, 10, 10);
+    Scena s = NovaScena(200, 60);
+    Obdlznik(&s, 10, 10, 29, 29, tmava);     // 20 x 20: kept
+    Obdlznik(&s, 50, 10, 69, 29, tmava);     // a frame of 280 pixels in 400: 70 %, kept
+    Obdlznik(&s, 55, 15, 64, 26, kPozadie);
+    Obdlznik(&s, 90, 10, 109, 29, tmava);    // 279 pixels: not kept
+    Obdlznik(&s, 95, 15, 104, 26, kPozadie);
+    Bod(&s, 95, 14, kPozadie);
+    Obdlznik(&s, 130, 10, 148, 49, tmava);   // 19 wide
+    Obdlznik(&s, 160, 10, 189, 39, kSeda);   // band 4
+    UlozPng(s, a + "/sceny.png");
+    Beh b = Spusti(a, "sceny.png");
+    EXPECT_EQ(b.kod, 0) << b.err;
+    EXPECT_EQ(b.out, "19,19\n59,19\n");
+    EXPECT_EQ(Spusti(a, "--fill 69 sceny.png").out, "19,19\n59,19\n99,19\n");
+    EXPECT_EQ(Spusti(a, "--min 19 sceny.png").out, "19,19\n59,19\n139,29\n");
+    EXPECT_EQ(Spusti(a, "--band 4 sceny.png").out, "174,24\n");
+}
+
+// The search's edge cases, drawn as PNG files and read back through the command.
+TEST(ScanCommand, RectsReproduceTheEdgeCases)
+{
+    std::string a = Adresar();
+    auto obluk = [](int pixel_y) {
+        Scena s = NovaScena(100, 100);
+        Obdlznik(&s, 10, 10, 44, 14, kSeda);
+        Obdlznik(&s, 10, 15, 14, 40, kSeda);
+        Obdlznik(&s, 40, 15, 44, 40, kSeda);
+        Bod(&s, 27, pixel_y, kSeda);
+        return s;
+    };
+    Scena trojuholnik = NovaScena(100, 100);
+    Trojuholnik(&trojuholnik, 40, 10, 30, kSeda);
+    Scena kruh = NovaScena(100, 100);
+    Kruh(&kruh, 40, 40, 20, kSeda);
+    Scena roh = NovaScena(100, 100);
+    Obdlznik(&roh, 10, 10, 29, 29, kSeda);
+    Obdlznik(&roh, 30, 30, 49, 49, kSeda);
+    Scena stlpec = NovaScena(100, 100);
+    Obdlznik(&stlpec, 10, 10, 29, 29, kSeda);
+    Obdlznik(&stlpec, 29, 30, 48, 49, kSeda);
+    Scena ciara = NovaScena(100, 100);
+    Obdlznik(&ciara, 10, 5, 60, 5, kSeda);
+    Obdlznik(&ciara, 10, 7, 39, 36, kSeda);
+    Scena dotyk = NovaScena(100, 100);
+    Obdlznik(&dotyk, 10, 6, 60, 6, kSeda);
+    Obdlznik(&dotyk, 10, 7, 39, 36, kSeda);
+    Scena u = NovaScena(100, 100);
+    Obdlznik(&u, 10, 10, 14, 40, kSeda);
+    Obdlznik(&u, 40, 10, 44, 40, kSeda);
+    Obdlznik(&u, 10, 41, 44, 45, kSeda);
+    Scena blizko = NovaScena(100, 100);
+    Obdlznik(&blizko, 10, 10, 39, 39, RGB(128, 128, 129));
+    Obdlznik(&blizko, 50, 50, 79, 79, RGB(127, 127, 127));
+
+    struct Pripad {
+        const char* nazov;
+        Scena scena;
+        std::string volby;
+        std::string vystup;
+    };
+    const Pripad pripady[] = {
+        {"filled square", Stvorec(), "", "24,24,10,10,39,39\n"},
+        {"exclusion right value 24", Stvorec(), "--exclude 0,0,24,99", "32,24,25,10,39,39\n"},
+        {"exclusion bottom value 10", Stvorec(), "--exclude 0,0,99,10", "24,25,10,11,39,39\n"},
+        {"exclusion with negative bounds", Stvorec(), "--exclude -20,-20,12,99", "26,24,13,10,39,39\n"},
+        {"exclusion outside the image", Stvorec(), "--exclude 100,100,500,500", "24,24,10,10,39,39\n"},
+        {"exclusion left of the image", Stvorec(), "--exclude -50,-50,-1,-1", "24,24,10,10,39,39\n"},
+        {"exclusion over the whole image", Stvorec(), "--exclude -5,-5,200,200", ""},
+        {"minimum 30 keeps a 30-pixel square", Stvorec(), "--min 30", "24,24,10,10,39,39\n"},
+        {"minimum 31 does not", Stvorec(), "--min 31", ""},
+        {"triangle at fill 50", trojuholnik, "--fill 50", "40,24,11,10,69,39\n"},
+        {"triangle at fill 51", trojuholnik, "--fill 51", ""},
+        {"disk at fill 74", kruh, "--fill 74", "40,40,20,20,60,60\n"},
+        {"disk at fill 75", kruh, "--fill 75", ""},
+        {"squares touching at a corner", roh, "", "19,19,10,10,29,29\n39,39,30,30,49,49\n"},
+        {"squares sharing a column", stlpec, "", "29,29,10,10,48,49\n"},
+        {"U shape", u, "", "27,27,10,10,44,45\n"},
+        {"arch with the pixel at row 41", obluk(41), "", "27,25,10,10,44,40\n"},
+        {"arch with the pixel at row 42", obluk(42), "", "27,25,10,10,44,40\n"},
+        {"line above a gap", ciara, "", "24,21,10,7,39,36\n"},
+        {"line touching the square", dotyk, "", "35,21,10,6,60,36\n"},
+        {"near greys", blizko, "", ""},
+        {"grey 127 in band 3", blizko, "--band 3", "64,64,50,50,79,79\n"},
+    };
+    int k = 0;
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        std::string subor = "scena" + std::to_string(k++) + ".png";
+        UlozPng(p.scena, a + "/" + subor);
+        // Later options win, so the case's own options follow the common ones.
+        Beh b = Spusti(a, std::string(kNajdiStvorec) + " " + p.volby + " " + subor);
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, p.vystup);
+        EXPECT_EQ(b.err, "");
+    }
+}
+
+// Grey and palette images are expanded to RGB and alpha is ignored, in every format read.
+TEST(ScanCommand, ReadsEveryFormat)
+{
+    std::string a = Adresar();
+    Scena s = NovaScena(60, 50);
+    Obdlznik(&s, 10, 10, 39, 29, kSeda);
+    std::vector<unsigned char> rgb = Rgb(s);
+    std::vector<unsigned char> rgba, seda, seda_alfa;
+    for (size_t k = 0; k < s.farby.size(); k++) {
+        rgba.insert(rgba.end(), {rgb[3 * k], rgb[3 * k + 1], rgb[3 * k + 2], (unsigned char)(k % 3 ? 0 : 255)});
+        unsigned char v = rgb[3 * k] == 128 ? 128 : 200;  // the background in band 6 for the grey files
+        seda.push_back(v);
+        seda_alfa.insert(seda_alfa.end(), {v, 0});
+    }
+    ASSERT_NE(stbi_write_png((a + "/rgb.png").c_str(), s.w, s.h, 3, rgb.data(), 3 * s.w), 0);
+    ASSERT_NE(stbi_write_png((a + "/rgba.png").c_str(), s.w, s.h, 4, rgba.data(), 4 * s.w), 0);
+    ASSERT_NE(stbi_write_png((a + "/seda.png").c_str(), s.w, s.h, 1, seda.data(), s.w), 0);
+    ASSERT_NE(stbi_write_png((a + "/seda_alfa.png").c_str(), s.w, s.h, 2, seda_alfa.data(), 2 * s.w), 0);
+    ASSERT_NE(stbi_write_bmp((a + "/rgb.bmp").c_str(), s.w, s.h, 3, rgb.data()), 0);
+    ASSERT_NE(stbi_write_tga((a + "/rgba.tga").c_str(), s.w, s.h, 4, rgba.data()), 0);
+    Zapis(a + "/rgb.ppm", "P6\n60 50\n255\n" + std::string(rgb.begin(), rgb.end()));
+    Zapis(a + "/seda.pgm", "P5\n60 50\n255\n" + std::string(seda.begin(), seda.end()));
+    const std::string ocakavane = "24,19,10,10,39,29\n";
+    for (const char* subor : {"rgb.png", "rgba.png", "seda.png", "seda_alfa.png", "rgb.bmp", "rgba.tga", "rgb.ppm",
+                              "seda.pgm"}) {
+        SCOPED_TRACE(subor);
+        Beh b = Spusti(a, std::string(kNajdiStvorec) + " " + subor);
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, ocakavane);
+    }
+    // The grey files' background is grey too: band 6 finds it, around the square.
+    EXPECT_EQ(Spusti(a, "--band 6 --min 5 --fill 5 --rects seda.pgm").out, "29,24,0,0,59,49\n");
+
+    // JPEG is lossy: a square of grey 144 in the middle of band 4 stays one object, its edges within
+    // a pixel or two.
+    Scena j = NovaScena(80, 60, RGB(40, 40, 40));
+    Obdlznik(&j, 16, 16, 55, 47, RGB(144, 144, 144));
+    ASSERT_NE(stbi_write_jpg((a + "/stvorec.jpg").c_str(), j.w, j.h, 3, Rgb(j).data(), 95), 0);
+    Beh b = Spusti(a, std::string(kNajdiStvorec) + " stvorec.jpg");
+    EXPECT_EQ(b.kod, 0) << b.err;
+    int x, y, l, t, r, d;
+    ASSERT_EQ(sscanf(b.out.c_str(), "%d,%d,%d,%d,%d,%d\n", &x, &y, &l, &t, &r, &d), 6) << b.out;
+    EXPECT_EQ(std::count(b.out.begin(), b.out.end(), '\n'), 1) << b.out;
+    EXPECT_NEAR(l, 16, 2);
+    EXPECT_NEAR(t, 16, 2);
+    EXPECT_NEAR(r, 55, 2);
+    EXPECT_NEAR(d, 47, 2);
+
+    // A palette PNG, made by ImageMagick when it is there.
+    std::string prikaz = "convert '" + a + "/rgb.png' 'PNG8:" + a + "/paleta.png' 2>/dev/null";
+    if (std::system(prikaz.c_str()) != 0 || Obsah(a + "/paleta.png").size() < 26 || Obsah(a + "/paleta.png")[25] != 3)
+        GTEST_SKIP() << "no palette PNG: ImageMagick's convert is missing or wrote another colour type";
+    EXPECT_EQ(Spusti(a, std::string(kNajdiStvorec) + " paleta.png").out, ocakavane);
+}
+
+// The command's output is what the search puts in its lists, for scenes of many objects.
+TEST(ScanCommand, PrintsWhatTheSearchFinds)
+{
+    std::string a = Adresar();
+    uint32_t stav = 12345;
+    auto medzi = [&stav](int od, int po) {
+        stav = stav * 1103515245u + 12345u;
+        return od + (int)((stav >> 8) % (uint32_t)(po - od + 1));
+    };
+    for (int k = 0; k < 8; k++) {
+        SCOPED_TRACE("scene " + std::to_string(k));
+        Scena s = NovaScena(medzi(50, 160), medzi(40, 120));
+        for (int tvar = medzi(3, 25); tvar > 0; tvar--) {
+            int x = medzi(0, s.w - 1), y = medzi(0, s.h - 1), v = 128 + medzi(-8, 40);
+            COLORREF c = medzi(0, 5) ? RGB(v, v, v) : RGB(v, v, v + 1);
+            if (medzi(0, 1))
+                Obdlznik(&s, x, y, x + medzi(0, 20), y + medzi(0, 20), c);
+            else
+                Kruh(&s, x, y, medzi(1, 12), c);
+        }
+        std::string subor = "scena" + std::to_string(k) + ".png";
+        UlozPng(s, a + "/" + subor);
+        Najdene n = Hladaj(s, RECT{20, 10, 35, 30}, 4, 3, 40);
+        Beh b = Spusti(a, "--band 4 --min 3 --fill 40 --exclude 20,10,35,30 --rects " + subor);
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, AkoRiadky(n.centers, n.objekty));
+        std::string strede;
+        for (const POINT& p : n.centers) strede += std::to_string(p.x) + "," + std::to_string(p.y) + "\n";
+        EXPECT_EQ(Spusti(a, "--band 4 --min 3 --fill 40 --exclude 20,10,35,30 " + subor).out, strede);
+    }
+}
+
+TEST(ScanCommand, OutWritesTheCentresFile)
+{
+    std::string a = Adresar();
+    Scena s = NovaScena(100, 50);
+    Obdlznik(&s, 10, 10, 39, 39, kSeda);
+    Obdlznik(&s, 50, 10, 79, 39, kSeda);
+    UlozPng(s, a + "/dva.png");
+    Beh b = Spusti(a, "--band 4 --min 5 --fill 5 --out Stredy.txt dva.png");
+    EXPECT_EQ(b.kod, 0) << b.err;
+    EXPECT_EQ(b.out, "24,24\n64,24\n");
+    EXPECT_EQ(Obsah(a + "/Stredy.txt"), "24,24\r\n64,24\r\n");
+    // Nothing found: the file is emptied.
+    b = Spusti(a, "--band 2 --out Stredy.txt dva.png");
+    EXPECT_EQ(b.kod, 0) << b.err;
+    EXPECT_EQ(b.out, "");
+    EXPECT_EQ(Obsah(a + "/Stredy.txt"), "");
+}
+
+TEST(ScanCommand, UnwritableOutputIsAnError)
+{
+    std::string a = Adresar();
+    UlozPng(Stvorec(), a + "/stvorec.png");
+    Beh b = Spusti(a, std::string(kNajdiStvorec) + " stvorec.png", ">/dev/full");
+    EXPECT_EQ(b.kod, 2);
+    EXPECT_EQ(b.err, "zentrivo-scan: cannot write standard output\n");
+}
+
+TEST(ScanSample, CommittedPictureComesFromItsGenerator)
+{
+    std::string a = Adresar();
+    ASSERT_EQ(std::system(("'" MAKE_DESKTOP "' '" + a + "/desktop.png'").c_str()), 0);
+    int w1, h1, n1, w2, h2, n2;
+    unsigned char* novy = stbi_load((a + "/desktop.png").c_str(), &w1, &h1, &n1, 3);
+    unsigned char* ulozeny = stbi_load(SAMPLE_DESKTOP, &w2, &h2, &n2, 3);
+    ASSERT_NE(novy, nullptr);
+    ASSERT_NE(ulozeny, nullptr);
+    EXPECT_EQ(w1, w2);
+    EXPECT_EQ(h1, h2);
+    if (w1 == w2 && h1 == h2) {
+        EXPECT_EQ(memcmp(novy, ulozeny, (size_t)3 * w1 * h1), 0);
+    }
+    stbi_image_free(novy);
+    stbi_image_free(ulozeny);
+}
+
+TEST(ScanSample, FindsTheIconsAndTheStartButton)
+{
+    std::string a = Adresar();
+    struct Pripad {
+        const char* volby;
+        std::string vystup;
+    };
+    const Pripad pripady[] = {
+        {"--rects", "43,43,20,20,67,67\n44,120,20,96,68,144\n23,747,4,732,43,763\n"},
+        {"--rects --fill 50", "43,43,20,20,67,67\n44,120,20,96,68,144\n44,189,25,170,63,209\n23,747,4,732,43,763\n"},
+        {"--band 4", "879,329\n"},
+        {"--band 6", "657,521\n742,521\n"},
+        {"--band 7 --rects", "499,339,200,130,799,549\n"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.volby);
+        Beh b = Spusti(a, std::string(p.volby) + " '" SAMPLE_DESKTOP "'");
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, p.vystup);
+    }
+}
+
+}  // namespace
