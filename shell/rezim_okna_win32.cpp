@@ -8,4 +8,6 @@ void NastavRezimOkna(HWND okno, DWORD sledovanie)
     // window at the top of the other windows, as HWND_TOP would.
     SetWindowPos(okno, r.navrchu ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, r.sirka, r.vyska, SWP_NOMOVE);
     SetWindowLongA(okno, GWL_STYLE, (LONG)r.styl);
+    // The frame is cached: without this the caption keeps the buttons of the style before.
+    SetWindowPos(okno, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

@@ -46,7 +46,8 @@ zv_wine_stop() {
 }
 
 # A template prefix, made once with wineboot: Wine draws the frames itself (Managed = N, so the
-# X window is the whole Win32 window rectangle) and shows no crash dialog. Needs DISPLAY.
+# X window is the whole Win32 window rectangle), has its own fonts, and shows no crash dialog.
+# Needs DISPLAY.
 zv_prefix_vzor() {
   local vzor=$1
   [ -f "$vzor/.hotovy" ] && return 0
@@ -56,6 +57,9 @@ zv_prefix_vzor() {
   WINEPREFIX="$vzor" WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$vzor.log" 2>&1 || true
   WINEPREFIX="$vzor" wineserver -w
   [ -f "$vzor/user.reg" ] || { echo "wineboot made no prefix (see $vzor.log)" >&2; return 1; }
+  # Wine's own fonts (Marlett draws the caption buttons, Tahoma the dialogs' buttons) are not found
+  # where this Wine looks for them; a prefix's Fonts folder is always searched.
+  cp /usr/share/wine/fonts/*.ttf "$vzor/drive_c/windows/Fonts/" 2>/dev/null || true
   printf '\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n' >>"$vzor/user.reg"
   printf '\n[Software\\\\Wine\\\\WineDbg] 1700000000\n"ShowCrashDialog"=dword:00000000\n' >>"$vzor/user.reg"
   touch "$vzor/.hotovy"

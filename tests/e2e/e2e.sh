@@ -196,10 +196,22 @@ ocakavane_stredy() {
 
 subory_rovnake() { cmp -s <(tr -d '\r' <"$1") <(tr -d '\r' <"$2"); }
 
+# Waits until window $1 shows its status box, that is until its first paint, which comes after
+# start-up has set the window's mode; the picture goes to $2.
+cakaj_prvu_kresbu() {
+  local i
+  for i in $(seq 200); do
+    snimka_okna "$1" "$2"
+    [ "$(riadok_stavu "$2")" != -1 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 spusti_a_cakaj_okno() {
   zv_spusti "$EXE" "$PRAC"
   OKNO=$(zv_okno " Objekty" 60) || OKNO=
-  [ -n "$OKNO" ]
+  [ -n "$OKNO" ] && cakaj_prvu_kresbu "$OKNO" "$VYSTUP/prva_kresba.png"
 }
 
 kopia_snimky() {
@@ -256,7 +268,7 @@ pripad_beh() {
   zv_vzorova_plocha "$plocha" "$SIRKA" "$VYSKA"
 
   # First run: centred on the desktop, normal mode.
-  nutne "first run: window \" Objekty\" appears" spusti_a_cakaj_okno
+  nutne "first run: window \" Objekty\" appears and is painted" spusti_a_cakaj_okno
   zv_geometria "$OKNO"
   local sx=$(((SIRKA / 2) - (224 / 2))) sy=$(((VYSKA / 2) - (259 / 2)))
   check "first run: centred at ($sx, $sy), was ($ZV_X, $ZV_Y)" [ "$ZV_X" = "$sx" -a "$ZV_Y" = "$sy" ]
@@ -419,6 +431,8 @@ EOF
   sive=$(pocet_farby "$sled" '#AAAAAA' "$strip")
   check "tracking: readout strip along the bottom ($sive pixels of grey 170)" [ "$sive" -ge $((KW * 6)) ]
   kopia_snimky "$sled" sledovanie_kurzora.png
+  local sled_prvy="$VYSTUP/sledovanie_prvy.png"
+  cp "$sled" "$sled_prvy"
   xdotool mousemove 123 456
   check "tracking: the readout follows the pointer" cakaj_zmenu "$OKNO" "$sled" "$strip" "$sled2"
 
@@ -470,9 +484,35 @@ EOF
   info " Objekty"
   check "third start: tracking mode (${ZV_W}x$ZV_H at $ZV_X,$ZV_Y, topmost $I_TOPMOST, minimise box $I_MINBOX)" \
     [ "$ZV_H" = 259 -a "$ZV_W" = 224 -a "$ZV_X" = "$nx" -a "$ZV_Y" = "$ny" -a "$I_TOPMOST" = 1 -a "$I_MINBOX" = 0 ]
+  # The caption's buttons follow the mode (all three pictures with the window active): the same in
+  # the tracking mode whether it was switched on or started in, other than in the normal mode.
+  local treti="$VYSTUP/treti_start.png" tlacidla="74x16+$((ZV_W - 78))+3"
+  for i in $(seq 100); do
+    snimka_okna "$OKNO" "$treti"
+    [ "$(riadok_stavu "$treti")" != -1 ] && break
+    sleep 0.1
+  done
+  d=$(rozdiel "$sled_prvy" "$treti" "$tlacidla")
+  check "caption buttons of the tracking mode switched on equal those at start ($d pixels differ)" [ "$d" = 0 ]
+  d=$(rozdiel "$pred" "$treti" "$tlacidla")
+  check "caption buttons of the normal mode differ from the tracking mode's ($d pixels differ)" [ "$d" -ge 20 ]
+
+  # Tracking off again: ENTER in the dialog is OK; the normal mode, no longer topmost.
+  xdotool key alt+n
+  nutne "third start: Settings dialog opens" zv_okno " Nastavenia" 20 >/dev/null
+  klikni_ovladac " Nastavenia" 501
+  check "Settings: a click clears the box" zv_cakaj 5 sh -c "wine '$INFO' ' Nastavenia' 501 | tr -d '\r' | grep -qx 'checked 0'"
+  xdotool key Return
+  check "Settings ENTER: dialog closes" zv_cakaj 10 okno_neexistuje " Nastavenia"
+  check "Settings ENTER: normal mode 224 x 242" zv_cakaj 5 sh -c "xdotool getwindowgeometry --shell $OKNO | grep -qx HEIGHT=242"
+  info " Objekty"
+  check "Settings ENTER: not topmost, minimise box (style $I_STYLE, exstyle $I_EXSTYLE)" [ "$I_TOPMOST" = 0 -a "$I_MINBOX" = 1 ]
+
   xdotool key alt+F4
   check "Alt+F4 ends the process" zv_cakaj_koniec 20
   check "Alt+F4: exit code 0 (was $ZV_KOD)" [ "$ZV_KOD" = 0 ]
+  registry >"$VYSTUP/registry3.txt"
+  check "Alt+F4: InfoKurzor saved as 00" grep -qx 'InfoKurzor=00' "$VYSTUP/registry3.txt"
 }
 
 pripad_prazdna() {
