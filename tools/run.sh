@@ -8,17 +8,20 @@ cd "$(dirname "$0")/.."
 KOREN=$PWD
 tools/setup.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target Zentrivo >/dev/null
-EXE=$(readlink -f build/windows/Zentrivo.exe)
+# ZENTRIVO_WIN_BUILD picks another build tree than the preset's build/windows.
+STROM=${ZENTRIVO_WIN_BUILD:-build/windows}
+cmake --preset windows -B "$STROM" >/dev/null
+cmake --build "$STROM" -j2 --target Zentrivo >/dev/null
+EXE=$(readlink -f "$STROM/Zentrivo.exe")
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   cd "$POVODNY"
-  exec wine "$EXE"
+  # The texts are Windows-1250, the code page of a Slovak system; Wine takes it from the locale's name.
+  LC_ALL=sk_SK.UTF-8 exec wine "$EXE"
 fi
 
 . "$KOREN/tools/plocha.sh"
-BEH="$KOREN/build/run"
+BEH="$KOREN/$STROM/run"
 mkdir -p "$BEH"
 rm -f "$BEH/Stredy.txt"
 trap 'zv_wine_stop; zv_xvfb_stop' EXIT
