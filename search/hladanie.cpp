@@ -1,10 +1,18 @@
-// The object search proper: the grey pixel list and the two-scan cycles, on a snapshot in memory.
+// The object search proper: the two-scan cycles over the runs of grey pixels, on a snapshot in memory.
+//
+// A cycle's downward scan picks the first run, in scan order, that has a run overlapping it on the
+// next row, and follows the chain of row extents down; its upward scan takes the bottom run and then
+// the runs overlapping the range of the row below them, until a row yields none; the entries before
+// the seed run (the lead-in) leave the list with them. Every step is done on the runs of the rows
+// it concerns only: the rows keep their runs in order, the boundary counts of a row find the runs
+// under any column range at once, and a bitmap tells which runs are still in the list, so that taking
+// a run out moves nothing.
 #include "search/hladanie.h"
 
-#include <climits>
 #include <cstdlib>
-#include <cstring>
 
+#include "search/behy.h"
+#include "search/hladanie_pocty.h"
 #include "search/vysledky.h"
 
 struct Rozsah {  // columns lo to hi; (-1, -1) is empty
@@ -12,239 +20,234 @@ struct Rozsah {  // columns lo to hi; (-1, -1) is empty
     int hi;
 };
 
-// What the downward scan hands to the upward scan.
-struct Retaz {
-    int horny;   // box top: the seed row
-    int dolny;   // box bottom: the last hit row
-    int koniec;  // last entry of the right-most hit run on the bottom row
-    int nabeh;   // live entries before the seed run (the lead-in)
-};
+// Per-row work tables, kept from search to search and grown when a bigger desktop comes.
+static Rozsah* rozsahy;          // what the upward scan widened a row's range to in this cycle
+static int32_t* prvy_zasah;      // chain rows: the first hit run of the row; the seed row: the seed
+static int32_t* posledny_zasah;  // chain rows: the last hit run of the row; the seed row: the seed
+static int32_t* rozsirene;       // the rows of rozsahy set in this cycle
+static int miest_riadkov;
 
-// Work tables, kept from search to search and grown when a bigger desktop comes.
-static POINT* polohy;       // grey pixel list in scan order; the first n entries are live
-static int miest_polohy;    // entries of polohy
-static Rozsah* rozsahy;     // per row: the columns the current object spans
-static int miest_rozsahy;   // entries of rozsahy
+static PoctyHladania pocty;
 
-static int PripravTabulky(int w, int h)
+PoctyHladania PoslednePocty() { return pocty; }
+
+static int PripravRiadky(int h)
 {
-    long long potreba = ((long long)h + 5) * ((long long)w + 5);
-    if (potreba > INT_MAX) return 0;
-    if (miest_polohy < potreba) {
-        POINT* nove = (POINT*)calloc((size_t)potreba, sizeof(POINT));
-        if (!nove) return 0;
-        free(polohy);
-        polohy = nove;
-        miest_polohy = (int)potreba;
+    if (miest_riadkov >= h + 5) return 1;
+    Rozsah* r = (Rozsah*)calloc((size_t)h + 5, sizeof(Rozsah));
+    int32_t* p = (int32_t*)calloc((size_t)h + 5, sizeof(int32_t));
+    int32_t* q = (int32_t*)calloc((size_t)h + 5, sizeof(int32_t));
+    int32_t* s = (int32_t*)calloc((size_t)h + 5, sizeof(int32_t));
+    if (!r || !p || !q || !s) {
+        free(r);
+        free(p);
+        free(q);
+        free(s);
+        return 0;
     }
-    if (miest_rozsahy < h + 5) {
-        Rozsah* nove = (Rozsah*)calloc((size_t)h + 5, sizeof(Rozsah));
-        if (!nove) return 0;
-        free(rozsahy);
-        rozsahy = nove;
-        miest_rozsahy = h + 5;
-    }
+    free(rozsahy);
+    free(prvy_zasah);
+    free(posledny_zasah);
+    free(rozsirene);
+    rozsahy = r;
+    prvy_zasah = p;
+    posledny_zasah = q;
+    rozsirene = s;
+    miest_riadkov = h + 5;
+    for (int y = 0; y < h + 5; y++) rozsahy[y] = Rozsah{-1, -1};
     return 1;
 }
 
-// The band covers the 32 grey values whose top three bits are the band's remainder modulo 8; the
-// top byte must be 0, so CLR_INVALID is never grey.
-static int ZostavZoznam(int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
+// What a cycle leaves to the next one.
+struct Pokracovanie {
+    int prvy;          // the list starts at this run or later: the last seed, the lead-in before it gone
+    int riadok;        // the row of that run
+    int semeno;        // the last seed (0: none), and the top-most row that its cycle took runs
+    int zmenene_od;    //   from: the seed's chain keeps its hits on the rows above that one
+};
+
+// What the downward scan hands to the upward scan.
+struct Retaz {
+    int semeno;  // the seed run
+    int horny;   // box top: the seed row
+    int dolny;   // box bottom: the last hit row
+};
+
+static int DalsiRiadokSBehmi(int y, int h)
 {
-    const unsigned pasmo = (unsigned)stupen & 7u;
-    int n = 0;
-    for (int y = 0; y < h; y++) {
-        const COLORREF* riadok = farby + (size_t)y * (size_t)w;
-        const bool v_pasme_riadkov = y >= vylucene.top && y <= vylucene.bottom;
-        for (int x = 0; x < w; x++) {
-            if (v_pasme_riadkov && x >= vylucene.left && x <= vylucene.right) continue;
-            const COLORREF c = riadok[x];
-            const unsigned v = c & 0xFFu;
-            if (c == v * 0x010101u && (v >> 5) == pasmo) polohy[n++] = POINT{x, y};
+    while (y < h && zive_v_riadku[y] == 0) y++;
+    return y;
+}
+
+// Downward scan. The first run with a run overlapping it on the next row becomes the seed; the chain
+// then follows it down, each row's hits being the runs that overlap the previous row's extent (from
+// its first hit's start to its last hit's end, gaps included), and ends at the first row without a
+// hit or at a gap of rows. Fills prvy_zasah and posledny_zasah of the chain rows. 0 when no run of
+// the list has a seed's overlap: the search is over.
+static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
+{
+    int a = DalsiZivy(p.prvy);
+    int y = p.riadok;
+    int riadok;  // the last chain row followed so far
+    if (a == p.semeno && p.zmenene_od - 1 > y) {
+        // The last seed leads again: nothing changed on its next row, so it is still the first run
+        // with a hit, and its chain is the same down to the row above the runs the last cycle took.
+        riadok = p.zmenene_od - 1;
+    } else {
+        int prvy;
+        for (;;) {
+            if (a > pocet_behov) return 0;
+            while (prvy_beh_riadku[y + 1] <= a) y++;
+            if (zive_v_riadku[y + 1] == 0) {
+                // The next row with entries lies further down: this seed is given up at the end of
+                // its row, as every run after it on the row would be. The next row's first run is next.
+                y = DalsiRiadokSBehmi(y + 2, h);
+                if (y >= h) return 0;
+                a = DalsiZivy(prvy_beh_riadku[y]);
+                continue;
+            }
+            prvy = DalsiZivy(PrvyBehKonciaciOd(y + 1, ZaciatokBehu(a)));
+            if (prvy < prvy_beh_riadku[y + 2] && ZaciatokBehu(prvy) <= KoniecBehu(a)) break;
+            if (zive_v_riadku[y + 2] > 0) {
+                // No hit, and a row with entries right below that one: the walk goes back to the
+                // entry after the seed.
+                a = DalsiZivy(a + 1);
+            } else {
+                // No hit, and a gap after the next row: the seed is given up at that row's end, and
+                // the walk goes on after it, past the rest of the seed's row.
+                y = DalsiRiadokSBehmi(y + 3, h);
+                if (y >= h) return 0;
+                a = DalsiZivy(prvy_beh_riadku[y]);
+            }
         }
+        prvy_zasah[y] = posledny_zasah[y] = a;
+        riadok = y + 1;
+        prvy_zasah[riadok] = prvy;
+        posledny_zasah[riadok] = PredoslyZivy(PoslednyBehZacinajuciDo(riadok, KoniecBehu(a)));
     }
-    return n;
-}
-
-// Index of the last entry of the run that starts at i.
-static int KoniecBehu(int i, int n)
-{
-    while (i + 1 < n && polohy[i + 1].y == polohy[i].y && polohy[i + 1].x == polohy[i].x + 1) i++;
-    return i;
-}
-
-// Index of the first entry of the run that ends at i.
-static int ZaciatokBehu(int i)
-{
-    while (i > 0 && polohy[i - 1].y == polohy[i].y && polohy[i - 1].x == polohy[i].x - 1) i--;
-    return i;
-}
-
-// Index of the last entry on the row of entry i.
-static int KoniecRiadku(int i, int n)
-{
-    while (i + 1 < n && polohy[i + 1].y == polohy[i].y) i++;
-    return i;
-}
-
-static bool Prekryva(int zaciatok, int koniec, Rozsah r)
-{
-    return zaciatok <= r.hi && koniec >= r.lo;
-}
-
-static void Vyber(int od, int kolko, int* n)
-{
-    memmove(polohy + od, polohy + od + kolko, (size_t)(*n - od - kolko) * sizeof(POINT));
-    *n -= kolko;
-}
-
-// Downward scan: the first run with an overlapping run on the next row becomes the seed, and the
-// chain follows it down row by row. Returns 0 when no chain is left in the list.
-static int HladajRetaz(int n, Retaz* retaz)
-{
-    int i = 0;
-    while (i < n) {
-        const int semeno_od = i;
-        const int semeno_do = KoniecBehu(i, n);
-        const int y = polohy[semeno_od].y;
-        const int koniec_riadku = KoniecRiadku(semeno_do, n);
-        if (koniec_riadku + 1 >= n || polohy[koniec_riadku + 1].y != y + 1) {
-            // The next row with entries lies further down: the runs passed over beside the seed
-            // go with it, and the first run of that row is the next seed.
-            i = koniec_riadku + 1;
-            continue;
-        }
-
-        Rozsah ref = {polohy[semeno_od].x, polohy[semeno_do].x};
-        int od = koniec_riadku + 1;  // first entry of the row being followed
-        for (int riadok = y + 1;; riadok++) {
-            const int do_ = KoniecRiadku(od, n);
-            Rozsah rozsah = {-1, -1};
-            int koniec_zasahu = -1;
-            for (int j = od; j <= do_;) {
-                const int k = KoniecBehu(j, n);
-                if (Prekryva(polohy[j].x, polohy[k].x, ref)) {
-                    if (koniec_zasahu < 0) rozsah.lo = polohy[j].x;
-                    rozsah.hi = polohy[k].x;  // runs rise along a row: each hit ends further right
-                    koniec_zasahu = k;
-                }
-                j = k + 1;
-            }
-            const bool dalsi_susedny = do_ + 1 < n && polohy[do_ + 1].y == riadok + 1;
-
-            if (koniec_zasahu < 0) {
-                if (riadok > y + 1) return 1;  // the first row without a hit ends the chain
-                // The seed is given up. With an adjacent row below, the walk goes back to the
-                // entry after the seed; otherwise it goes on after this row.
-                i = dalsi_susedny ? semeno_do + 1 : do_ + 1;
-                break;
-            }
-            if (riadok == y + 1) {
-                rozsahy[y] = Rozsah{polohy[semeno_od].x, polohy[semeno_do].x};
-                retaz->horny = y;
-                retaz->nabeh = semeno_od;
-            }
-            rozsahy[riadok] = rozsah;
-            retaz->dolny = riadok;
-            retaz->koniec = koniec_zasahu;
-            ref = rozsah;
-            // A gap below the hit row (or the end of the list) ends the chain at the next row.
-            if (!dalsi_susedny) return 1;
-            od = do_ + 1;
-        }
+    int lo = ZaciatokBehu(prvy_zasah[riadok]), hi = KoniecBehu(posledny_zasah[riadok]);  // its extent
+    for (;;) {
+        const int dalsi = riadok + 1;
+        if (zive_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
+        const int prvy = DalsiZivy(PrvyBehKonciaciOd(dalsi, lo));
+        if (prvy >= prvy_beh_riadku[dalsi + 1] || ZaciatokBehu(prvy) > hi) break;  // a row without a hit
+        const int posledny = PredoslyZivy(PoslednyBehZacinajuciDo(dalsi, hi));
+        prvy_zasah[dalsi] = prvy;
+        posledny_zasah[dalsi] = posledny;
+        lo = ZaciatokBehu(prvy);
+        hi = KoniecBehu(posledny);
+        riadok = dalsi;
     }
-    return 0;
+    retaz->semeno = a;
+    retaz->horny = y;
+    retaz->dolny = riadok;
+    return 1;
 }
 
 // What one cycle's upward scan found.
 struct Objekt {
-    int lavy, pravy;       // box left and right
-    long long vypln;       // tested fill: collected pixels after the last run collected on test
-    int najvyssi_riadok;   // top-most row whose range the scan widened
+    int lavy, pravy;      // box left and right
+    long long vypln;      // tested fill: collected pixels after the last run collected on test
+    int zmenene_od;       // the top-most row it took runs from
+    int rozsirenych;      // rows of rozsahy it set (listed in rozsirene)
 };
 
-// Upward scan: takes the bottom run where the chain ended, then every run overlapping the range
-// of the row below it (the bottom row's other runs against the bottom row's own range), and
-// takes them out of the list; then drops the lead-in entries still in the list.
-static Objekt ZberObjekt(const Retaz& retaz, int* n)
+// Upward scan: takes the chain's bottom run (the last hit of the bottom row), then on each row the
+// runs overlapping the reference range: for the bottom row's runs left of it the bottom row's
+// extent, further up the range of the nearest row below that had a run taken, widened by its taken
+// runs. It stops at the first row without a taken run (the row of the run right after the bottom run
+// excepted, when that run is its row's only one) and at a gap of rows.
+static Objekt ZberObjekt(const Retaz& retaz)
 {
-    Objekt o = {0, 0, 0, retaz.horny};
-    Rozsah ref = {0, 0};
-    long long zobrane = 0;   // collected pixels
-    int nabeh_zobrany = 0;   // lead-in entries among them
-    bool prvy = true;        // the bottom run is still to be taken
-    bool hned_po_prvom = false;
-    bool zasah = false;      // a run was collected on the current row
+    const int dolny = retaz.dolny;
+    const int spodny = posledny_zasah[dolny];
+    Objekt o = {ZaciatokBehu(prvy_zasah[dolny]), KoniecBehu(spodny), 0, dolny, 0};
+    Rozsah ref = {o.lavy, o.pravy};
+    long long zobrane = DlzkaBehu(spodny);
+    VyberBeh(spodny, dolny);
 
-    for (int i = retaz.koniec; i >= 0;) {
-        const int j = ZaciatokBehu(i);
-        const int dlzka = i - j + 1;
-        const int zaciatok = polohy[j].x;
-        const int koniec = polohy[i].x;
-        const int y = polohy[j].y;
-        const int y_pred = j == 0 ? y - 1 : polohy[j - 1].y;  // row of the entry before the run
+    // The runs still to test on the bottom row are those left of the bottom run; when there is none,
+    // the scan goes on with the whole row above.
+    int y = dolny, hranica = spodny;
+    bool usetreny;  // the run right after the bottom run is its row's only one to test
+    const int vlavo = PredoslyZivy(spodny - 1);
+    if (vlavo < prvy_beh_riadku[dolny]) {
+        y = dolny - 1;
+        hranica = prvy_beh_riadku[dolny];
+        usetreny = zive_v_riadku[y] == 1;
+    } else {
+        usetreny = PredoslyZivy(vlavo - 1) < prvy_beh_riadku[dolny];
+    }
 
-        if (prvy) {
-            ref = rozsahy[y];
-            o.lavy = ref.lo;
-            o.pravy = ref.hi;
-            zobrane = dlzka;
-            Vyber(j, dlzka, n);
-            prvy = false;
-            hned_po_prvom = true;
-        } else {
-            if (Prekryva(zaciatok, koniec, ref)) {
-                Rozsah& r = rozsahy[y];
+    for (;;) {
+        int j = DalsiZivy(y == dolny ? prvy_zasah[dolny] : PrvyBehKonciaciOd(y, ref.lo));
+        const bool zasah = j < hranica && ZaciatokBehu(j) <= ref.hi;
+        if (zasah) {
+            // The row's range before this cycle's widening: the chain's extent on chain rows
+            // (the seed itself on the seed row), empty above the seed row.
+            Rozsah r = rozsahy[y];
+            if (r.lo == -1 && r.hi == -1) {
+                if (y >= retaz.horny) r = Rozsah{ZaciatokBehu(prvy_zasah[y]), KoniecBehu(posledny_zasah[y])};
+                rozsirene[o.rozsirenych++] = y;
+            }
+            do {
+                const int zaciatok = ZaciatokBehu(j), koniec = KoniecBehu(j);
                 if (r.lo == -1 && r.hi == -1) {
                     r = Rozsah{zaciatok, koniec};
                 } else {
                     if (zaciatok < r.lo) r.lo = zaciatok;
                     if (koniec > r.hi) r.hi = koniec;
                 }
-                if (y < o.najvyssi_riadok) o.najvyssi_riadok = y;
-                zobrane += dlzka;
-                o.vypln = zobrane;
-                if (j < retaz.nabeh) nabeh_zobrany += dlzka < retaz.nabeh - j ? dlzka : retaz.nabeh - j;
-                Vyber(j, dlzka, n);
-                zasah = true;
-            }
-            if (y_pred < y && zasah) {
-                ref = rozsahy[y];
-                if (ref.lo < o.lavy) o.lavy = ref.lo;
-                if (ref.hi > o.pravy) o.pravy = ref.hi;
-            }
-            // Collecting stops for good at a gap of rows, and at the first row without a
-            // collected run, the run right after the bottom run excepted.
-            const bool koniec_zberu = y - y_pred > 1 || (y - y_pred == 1 && !zasah && !hned_po_prvom);
-            hned_po_prvom = false;
-            if (koniec_zberu) break;
+                zobrane += koniec - zaciatok + 1;
+                VyberBeh(j, y);
+                j = DalsiZivy(j + 1);
+            } while (j < hranica && ZaciatokBehu(j) <= ref.hi);
+            o.vypln = zobrane;
+            rozsahy[y] = r;
+            ref = r;
+            if (r.lo < o.lavy) o.lavy = r.lo;
+            if (r.hi > o.pravy) o.pravy = r.hi;
+            o.zmenene_od = y;
+        } else if (!usetreny) {
+            break;
         }
-
-        // A row without a collected run has stopped the scan above already.
-        if (y_pred < y) {
-            zasah = false;
-            if (j == 0) break;
-        }
-        i = j - 1;
+        // A gap of rows above, or the list's first row, ends the scan too.
+        if (y == 0 || zive_v_riadku[y - 1] == 0) break;
+        usetreny = false;
+        y--;
+        hranica = prvy_beh_riadku[y + 1];
     }
-
-    Vyber(0, retaz.nabeh - nabeh_zobrany, n);
     return o;
+}
+
+// Takes out the lead-in entries still in the list: every run from `od` to the seed.
+static void VyberNabeh(int od, int riadok, int semeno)
+{
+    for (int j = DalsiZivy(od); j < semeno; j = DalsiZivy(j + 1)) {
+        while (prvy_beh_riadku[riadok + 1] <= j) riadok++;
+        VyberBeh(j, riadok);
+    }
 }
 
 int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
                   int percento)
 {
+    pocty = PoctyHladania{0, 0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
-    if (!PripravTabulky(w, h) || !RozsirVysledky(w, h)) return 0;
-    for (int y = 0; y < h + 4; y++) rozsahy[y] = Rozsah{-1, -1};
+    if (!PripravBehy(w, h) || !PripravRiadky(h) || !RozsirVysledky(w, h)) return 0;
 
-    int n = ZostavZoznam(w, h, farby, vylucene, stupen);
+    pocty.sive_body = ZostavBehy(w, h, farby, vylucene, stupen);
+    pocty.behy = pocet_behov;
+
     int s = 0;
-    Retaz retaz = {0, 0, 0, 0};
-    while (HladajRetaz(n, &retaz)) {
-        const Objekt o = ZberObjekt(retaz, &n);
-        for (int y = o.najvyssi_riadok; y <= retaz.dolny; y++) rozsahy[y] = Rozsah{-1, -1};
+    Pokracovanie p = {1, 0, 0, 0};
+    Retaz retaz;
+    while (HladajRetaz(h, p, &retaz)) {
+        pocty.cykly++;
+        const Objekt o = ZberObjekt(retaz);
+        VyberNabeh(p.prvy, p.riadok, retaz.semeno);
+        p = Pokracovanie{retaz.semeno, retaz.horny, retaz.semeno, o.zmenene_od};
+        for (int k = 0; k < o.rozsirenych; k++) rozsahy[rozsirene[k]] = Rozsah{-1, -1};
 
         const long long sirka = (long long)o.pravy - o.lavy + 1;
         const long long vyska = (long long)retaz.dolny - retaz.horny + 1;

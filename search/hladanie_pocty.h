@@ -1,0 +1,10 @@
+// Counts of the latest search, for the benchmarks and the scan command's timing.
+#pragma once
+
+struct PoctyHladania {
+    long long sive_body;  // grey pixels of the band outside the exclusion rectangle
+    int behy;             // runs of them
+    int cykly;            // cycles that completed a chain (one is tested per cycle)
+};
+
+PoctyHladania PoslednePocty();
