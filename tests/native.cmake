@@ -59,3 +59,10 @@ target_compile_definitions(scan_tests PRIVATE
   SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp")
 gtest_discover_tests(scan_tests TEST_PREFIX scan.)
 # --- end scan command ---
+
+# --- search speed: the search against the reference steps on large crowded scenes ---
+# ZENTRIVO_SEEDS=N in the environment runs N large scenes and 10 N smaller ones instead of 12 and 120.
+add_executable(search_velke_tests search_velke_sceny_test.cpp)
+target_link_libraries(search_velke_tests PRIVATE search_test_sceny GTest::gtest_main)
+gtest_discover_tests(search_velke_tests TEST_PREFIX search.)
+# --- end search speed ---
