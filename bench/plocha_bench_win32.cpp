@@ -1,0 +1,111 @@
+// Times Zentrivo on the live desktop: the snapshot and the search apart, then the whole call, each
+// a number of times; prints the best and the median in milliseconds. Usage: zentrivo_bench_plocha
+// [RUNS] [BAND]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "search/hladanie.h"
+#include "search/hladanie_pocty.h"
+#include "search/snimka_win32.h"
+#include "search/zentrivo.h"
+
+static double Teraz()
+{
+    static LARGE_INTEGER frekvencia;
+    if (!frekvencia.QuadPart) QueryPerformanceFrequency(&frekvencia);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart * 1000.0 / (double)frekvencia.QuadPart;
+}
+
+// The same copy taken straight into a 32-bit top-down DIB section (no GetDIBits read-back), then
+// converted to COLORREF: how much of the snapshot the read-back costs.
+static int SnimkaDoDib(int w, int h, COLORREF* farby)
+{
+    HDC obrazovka = GetDC(NULL);
+    HDC pamat = CreateCompatibleDC(obrazovka);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bity = NULL;
+    HBITMAP dib = CreateDIBSection(obrazovka, &bi, DIB_RGB_COLORS, &bity, NULL, 0);
+    HGDIOBJ povodna = SelectObject(pamat, dib);
+    BOOL ok = dib && BitBlt(pamat, 0, 0, w, h, obrazovka, 0, 0, SRCCOPY);
+    GdiFlush();
+    SelectObject(pamat, povodna);
+    if (ok) {
+        const DWORD* z = (const DWORD*)bity;
+        const size_t n = (size_t)w * (size_t)h;
+        for (size_t i = 0; i < n; i++) {
+            const DWORD v = z[i];
+            farby[i] = ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+        }
+    }
+    if (dib) DeleteObject(dib);
+    DeleteDC(pamat);
+    ReleaseDC(NULL, obrazovka);
+    return ok ? 1 : 0;
+}
+
+static void Vypis(const char* co, std::vector<double> casy)
+{
+    std::sort(casy.begin(), casy.end());
+    std::printf("%-24s best %8.3f ms   median %8.3f ms   (%d runs)\n", co, casy.front(), casy[casy.size() / 2],
+                (int)casy.size());
+}
+
+int main(int argc, char** argv)
+{
+    const int behov = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 20;
+    const int stupen = argc > 2 ? std::atoi(argv[2]) : 0;
+    const int velkost = 20, percento = 70;  // the program's initial settings
+
+    RECT plocha = {};
+    GetClientRect(GetDesktopWindow(), &plocha);
+    const int w = plocha.right - plocha.left, h = plocha.bottom - plocha.top;
+    std::printf("desktop %d x %d, band %d, minimum size %d, fill %d %%\n", w, h, stupen, velkost, percento);
+    if (w <= 0 || h <= 0) return 1;
+
+    std::vector<COLORREF> farby((size_t)w * (size_t)h);
+    const RECT nic = {-1, -1, -1, -1};
+    std::vector<double> snimka, hladanie, spolu;
+    int najdene = 0;
+    for (int i = 0; i < behov; i++) {
+        double t0 = Teraz();
+        SnimkaPlochy(w, h, farby.data());
+        double t1 = Teraz();
+        najdene = HladajObjekty(w, h, farby.data(), nic, stupen, velkost, percento);
+        double t2 = Teraz();
+        snimka.push_back(t1 - t0);
+        hladanie.push_back(t2 - t1);
+    }
+    const PoctyHladania p = PoslednePocty();
+    std::vector<COLORREF> dib((size_t)w * (size_t)h);
+    std::vector<double> snimka_dib;
+    for (int i = 0; i < behov; i++) {
+        double t0 = Teraz();
+        SnimkaDoDib(w, h, dib.data());
+        snimka_dib.push_back(Teraz() - t0);
+    }
+    const bool rovnake = dib == farby;
+    for (int i = 0; i < behov; i++) {
+        double t0 = Teraz();
+        Zentrivo(NULL, stupen, velkost, percento);  // no control window: nothing left out
+        spolu.push_back(Teraz() - t0);
+    }
+    Vypis("snapshot (SnimkaPlochy)", snimka);
+    Vypis("snapshot into a DIB", snimka_dib);
+    std::printf("  (the same pixels as SnimkaPlochy: %s)\n", rovnake ? "yes" : "NO");
+    Vypis("search (HladajObjekty)", hladanie);
+    Vypis("Zentrivo, whole call", spolu);
+    std::printf("grey pixels %lld, runs %d, cycles %d, objects kept %d\n", p.sive_body, p.behy, p.cykly, najdene);
+    return 0;
+}
