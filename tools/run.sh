@@ -25,6 +25,7 @@ BEH="$KOREN/$STROM/run"
 mkdir -p "$BEH"
 rm -f "$BEH/Stredy.txt"
 trap 'zv_wine_stop; zv_xvfb_stop' EXIT
+trap 'exit 1' INT TERM
 
 zv_xvfb_start 1024 768 "$BEH/xvfb.log"
 echo "No display: started a virtual one ($DISPLAY) with a sample desktop."

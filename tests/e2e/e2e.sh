@@ -48,6 +48,7 @@ upratat() {
   zv_xvfb_stop
 }
 trap upratat EXIT
+trap "exit 1" INT TERM
 
 rm -rf "$VYSTUP"
 mkdir -p "$VYSTUP/pracovny"
