@@ -18,6 +18,7 @@ const char* const kScanPouzitie =
     "  --exclude L,T,R,B  leave out columns L to R of rows T to B, all four bounds inclusive\n"
     "  --rects            print \"x,y,left,top,right,bottom\" lines instead, bounds inclusive\n"
     "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each\n"
+    "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
     "  --help             print this text\n"
     "\n"
     "Exit status: 0 on success, also when nothing is found; 2 on bad usage or an unreadable image.\n";
@@ -80,6 +81,10 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
         }
         if (strcmp(a, "--rects") == 0) {
             v->obdlzniky = true;
+            continue;
+        }
+        if (strcmp(a, "--time") == 0) {
+            v->cas = true;
             continue;
         }
         bool s_hodnotou = strcmp(a, "--band") == 0 || strcmp(a, "--min") == 0 || strcmp(a, "--fill") == 0 ||

@@ -10,6 +10,7 @@ struct ScanVolby {
     int percento = 70;                  // --fill: smallest fill percent
     RECT vylucene = {0, 0, -1, -1};     // --exclude, bounds inclusive; this one leaves out nothing
     bool obdlzniky = false;             // --rects
+    bool cas = false;                   // --time: the search's own time on standard error
     const char* vystup = nullptr;       // --out: the centres file
     const char* obraz = nullptr;        // the image file
     bool pomoc = false;                 // --help

@@ -1,4 +1,5 @@
 // zentrivo-scan: the object search on an image file taken as the desktop snapshot.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,7 +31,9 @@ int main(int argc, char** argv)
     int w = 0, h = 0;
     COLORREF* farby = CitajObraz(v.obraz, &w, &h, chyba, sizeof chyba);
     if (!farby) return Chyba(chyba);
+    const auto zaciatok = std::chrono::steady_clock::now();
     int pocet = HladajObjekty(w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - zaciatok).count();
     free(farby);
     // The search grows both lists to (w + 5) x (h + 5) entries first; short lists mean it ran out
     // of memory and found nothing for that reason.
@@ -39,6 +42,7 @@ int main(int argc, char** argv)
         snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", v.obraz, w, h);
         return Chyba(chyba);
     }
+    if (v.cas) fprintf(stderr, "search: %.3f ms\n", ms);
 
     if (v.vystup && PointPoleDoTxt(v.vystup, centers, pocet) != 0) {
         snprintf(chyba, sizeof chyba, "%s: cannot write the centres file", v.vystup);

@@ -65,4 +65,11 @@ gtest_discover_tests(scan_tests TEST_PREFIX scan.)
 add_executable(search_velke_tests search_velke_sceny_test.cpp)
 target_link_libraries(search_velke_tests PRIVATE search_test_sceny GTest::gtest_main)
 gtest_discover_tests(search_velke_tests TEST_PREFIX search.)
+# zentrivo-scan --time.
+add_executable(scan_cas_tests scan_cas_test.cpp)
+target_link_libraries(scan_cas_tests PRIVATE GTest::gtest_main)
+add_dependencies(scan_cas_tests zentrivo-scan)
+target_compile_definitions(scan_cas_tests PRIVATE ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>"
+  SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_CAS_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_cas_tmp")
+gtest_discover_tests(scan_cas_tests TEST_PREFIX scan.)
 # --- end search speed ---
