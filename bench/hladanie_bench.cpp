@@ -2,10 +2,12 @@
 // and the plain transcription once on the 1080p text page for the ratio.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "bench/sceny.h"
 #include "search/hladanie.h"
@@ -44,11 +46,22 @@ static void BM_Hladanie(benchmark::State& state, Generator generator)
     state.counters["kept"] = kept;
 }
 
+// The best of the repetitions is the figure least disturbed by other work on the machine.
+static double Najlepsi(const std::vector<double>& v)
+{
+    return *std::min_element(v.begin(), v.end());
+}
+
+// A warm-up first: the first search of a desktop size allocates the work tables.
 #define ZENTRIVO_SCENA(nazov, generator)                                                         \
     BENCHMARK_CAPTURE(BM_Hladanie, nazov, generator)                                             \
         ->Args({1920, 1080})                                                                     \
         ->Args({3840, 2160})                                                                     \
-        ->Unit(benchmark::kMillisecond)
+        ->Unit(benchmark::kMillisecond)                                                          \
+        ->MinWarmUpTime(0.1)                                                                     \
+        ->Repetitions(5)                                                                         \
+        ->ReportAggregatesOnly(true)                                                             \
+        ->ComputeStatistics("min", Najlepsi)
 
 ZENTRIVO_SCENA(text, ScenaText);
 ZENTRIVO_SCENA(tiles, ScenaDlazdice);
