@@ -77,7 +77,7 @@ zv_prefix_novy() {
 # Windows-1250, the code page of a Slovak system, which Wine takes from the locale's name.
 zv_spusti() {
   local exe=$1 adresar=$2
-  (cd "$adresar" && LC_ALL=sk_SK.UTF-8 exec wine "$exe") >"$adresar/wine.log" 2>&1 &
+  (cd "$adresar" && exec env LC_ALL=sk_SK.UTF-8 wine "$exe") >"$adresar/wine.log" 2>&1 &
   ZV_PID=$!
 }
 

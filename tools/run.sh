@@ -17,7 +17,7 @@ EXE=$(readlink -f "$STROM/Zentrivo.exe")
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   cd "$POVODNY"
   # The texts are Windows-1250, the code page of a Slovak system; Wine takes it from the locale's name.
-  LC_ALL=sk_SK.UTF-8 exec wine "$EXE"
+  exec env LC_ALL=sk_SK.UTF-8 wine "$EXE"
 fi
 
 . "$KOREN/tools/plocha.sh"
