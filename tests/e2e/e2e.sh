@@ -270,6 +270,7 @@ pripad_beh() {
 
   # First run: centred on the desktop, normal mode.
   nutne "first run: window \" Objekty\" appears and is painted" spusti_a_cakaj_okno
+  check "first run: title \" Objekty\" with its leading blank" [ "$(xdotool getwindowname "$OKNO")" = " Objekty" ]
   zv_geometria "$OKNO"
   local sx=$(((SIRKA / 2) - (224 / 2))) sy=$(((VYSKA / 2) - (259 / 2)))
   check "first run: centred at ($sx, $sy), was ($ZV_X, $ZV_Y)" [ "$ZV_X" = "$sx" -a "$ZV_Y" = "$sy" ]
