@@ -11,7 +11,7 @@ int pocet_behov;
 int32_t* prvy_beh_riadku;
 int32_t* zive_v_riadku;
 uint64_t* zive[4];
-uint64_t* hranice_blokov;
+uint32_t* hranice_blokov;
 int blokov_riadku;
 
 static uint8_t* maska;  // one row: 1 for a grey pixel, 0 otherwise, then 8 zero bytes
@@ -57,7 +57,7 @@ int PripravBehy(int w, int h)
     int ok = Zvacsi((void**)&polohy, &miest_polohy, 2 * behov + 16, sizeof(int32_t));
     ok = ok && Zvacsi((void**)&prvy_beh_riadku, &miest_prvych, (long long)h + 4, sizeof(int32_t));
     ok = ok && Zvacsi((void**)&zive_v_riadku, &miest_zivych_v_riadku, (long long)h + 4, sizeof(int32_t));
-    ok = ok && Zvacsi((void**)&hranice_blokov, &miest_blokov, blokov, sizeof(uint64_t));
+    ok = ok && Zvacsi((void**)&hranice_blokov, &miest_blokov, blokov, sizeof(uint32_t));
     ok = ok && Zvacsi((void**)&maska, &miest_masky, (long long)w + 16, sizeof(uint8_t));
     long long slov = behov;
     for (int u = 0; u < 4 && ok; u++) {
@@ -105,7 +105,8 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
         if (y >= vylucene.top && y <= vylucene.bottom && vlavo <= vpravo)
             memset(maska + vlavo, 0, (size_t)(vpravo - vlavo + 1));
 
-        uint64_t* bloky = hranice_blokov + (size_t)y * (size_t)blokov_riadku;
+        uint32_t* bloky = hranice_blokov + (size_t)y * (size_t)blokov_riadku;
+        const int prva = k;
         uint32_t predosly = 0;  // the pixel left of the block is grey
         // Blocks of 8 columns up to column w itself, where a run at the row's end has its boundary.
         for (int x = 0; x <= w; x += 8) {
@@ -115,7 +116,7 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
             const uint32_t sive = (uint32_t)((slovo * 0x0102040810204080ull) >> 56);
             const uint32_t hranice = (sive ^ (sive << 1 | predosly)) & 0xFFu;
             predosly = sive >> 7;
-            bloky[x >> 3] = (uint64_t)(uint32_t)k | (uint64_t)hranice << 32;
+            bloky[x >> 3] = (uint32_t)(k - prva) << 8 | hranice;
             // All 8 positions are written and only the real ones counted: no branch per boundary.
             int32_t* ciel = polohy + k;
             for (int b = 0; b < 8; b++) ciel[b] = x + kBloky.pozicie[hranice][b];

@@ -18,10 +18,10 @@ extern int32_t* zive_v_riadku;    // runs of each row still in the list; 0 for r
 // is not empty, three levels up, so that the next run still in the list is found in a few steps.
 extern uint64_t* zive[4];
 
-// Per row, for every block of 8 columns: in the low 32 bits the index into polohy of the row's first
-// boundary (a run's first column, or the column just after its last) at or after the block, in the
-// next 8 bits which of the block's columns are boundaries.
-extern uint64_t* hranice_blokov;
+// Per row, for every block of 8 columns: above the low 8 bits, how many boundaries (a run's first
+// column, or the column just after its last) the row has before the block; in the low 8 bits, which
+// of the block's columns are boundaries. Boundary b of a row is polohy[2 * prvy_beh_riadku[y] + b].
+extern uint32_t* hranice_blokov;
 extern int blokov_riadku;
 
 // For each byte: the positions of its set bits, lowest first, and how many there are.
@@ -70,8 +70,8 @@ inline int PredoslyZivy(int i)
 // Boundaries (run starts and ends) of row y at columns 0 to x, as an index into polohy.
 inline int HraniceDo(int y, int x)
 {
-    const uint64_t blok = hranice_blokov[(size_t)y * (size_t)blokov_riadku + (size_t)(x >> 3)];
-    return (int)(uint32_t)blok + kBloky.pocet[(blok >> 32) & ((2u << (x & 7)) - 1)];
+    const uint32_t blok = hranice_blokov[(size_t)y * (size_t)blokov_riadku + (size_t)(x >> 3)];
+    return 2 * prvy_beh_riadku[y] + (int)(blok >> 8) + kBloky.pocet[blok & ((2u << (x & 7)) - 1)];
 }
 
 // The first run of row y that ends at column x or further right (it may have left the list).

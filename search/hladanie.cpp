@@ -94,7 +94,7 @@ static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
         // with a hit, and its chain is the same down to the row above the runs the last cycle took.
         riadok = p.zmenene_od - 1;
     } else {
-        int prvy;
+        int prvy, posledny;
         for (;;) {
             if (a > pocet_behov) return 0;
             while (prvy_beh_riadku[y + 1] <= a) y++;
@@ -106,8 +106,11 @@ static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
                 a = DalsiZivy(prvy_beh_riadku[y]);
                 continue;
             }
+            // The runs of the next row from the first ending at or right of the seed's start to the
+            // last starting at or left of its end are the ones that overlap it.
             prvy = DalsiZivy(PrvyBehKonciaciOd(y + 1, ZaciatokBehu(a)));
-            if (prvy < prvy_beh_riadku[y + 2] && ZaciatokBehu(prvy) <= KoniecBehu(a)) break;
+            posledny = PoslednyBehZacinajuciDo(y + 1, KoniecBehu(a));
+            if (prvy <= posledny) break;
             if (zive_v_riadku[y + 2] > 0) {
                 // No hit, and a row with entries right below that one: the walk goes back to the
                 // entry after the seed.
@@ -123,15 +126,16 @@ static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
         prvy_zasah[y] = posledny_zasah[y] = a;
         riadok = y + 1;
         prvy_zasah[riadok] = prvy;
-        posledny_zasah[riadok] = PredoslyZivy(PoslednyBehZacinajuciDo(riadok, KoniecBehu(a)));
+        posledny_zasah[riadok] = PredoslyZivy(posledny);
     }
     int lo = ZaciatokBehu(prvy_zasah[riadok]), hi = KoniecBehu(posledny_zasah[riadok]);  // its extent
     for (;;) {
         const int dalsi = riadok + 1;
         if (zive_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
         const int prvy = DalsiZivy(PrvyBehKonciaciOd(dalsi, lo));
-        if (prvy >= prvy_beh_riadku[dalsi + 1] || ZaciatokBehu(prvy) > hi) break;  // a row without a hit
-        const int posledny = PredoslyZivy(PoslednyBehZacinajuciDo(dalsi, hi));
+        int posledny = PoslednyBehZacinajuciDo(dalsi, hi);
+        if (prvy > posledny) break;  // a row without a hit
+        posledny = PredoslyZivy(posledny);
         prvy_zasah[dalsi] = prvy;
         posledny_zasah[dalsi] = posledny;
         lo = ZaciatokBehu(prvy);
@@ -181,7 +185,9 @@ static Objekt ZberObjekt(const Retaz& retaz)
 
     for (;;) {
         int j = DalsiZivy(y == dolny ? prvy_zasah[dolny] : PrvyBehKonciaciOd(y, ref.lo));
-        const bool zasah = j < hranica && ZaciatokBehu(j) <= ref.hi;
+        int po = PoslednyBehZacinajuciDo(y, ref.hi);  // the runs j to po overlap the reference range
+        if (po >= hranica) po = hranica - 1;
+        const bool zasah = j <= po;
         if (zasah) {
             // The row's range before this cycle's widening: the chain's extent on chain rows
             // (the seed itself on the seed row), empty above the seed row.
@@ -201,7 +207,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
                 zobrane += koniec - zaciatok + 1;
                 VyberBeh(j, y);
                 j = DalsiZivy(j + 1);
-            } while (j < hranica && ZaciatokBehu(j) <= ref.hi);
+            } while (j <= po);
             o.vypln = zobrane;
             rozsahy[y] = r;
             ref = r;
