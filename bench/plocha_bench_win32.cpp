@@ -76,12 +76,13 @@ int main(int argc, char** argv)
     std::printf("desktop %d x %d, band %d, minimum size %d, fill %d %%\n", w, h, stupen, velkost, percento);
     if (w <= 0 || h <= 0) return 1;
 
-    std::vector<COLORREF> farby((size_t)w * (size_t)h);
+    std::vector<COLORREF> farby((size_t)w * (size_t)h), dib((size_t)w * (size_t)h);
     const RECT nic = {-1, -1, -1, -1};
-    std::vector<double> snimka, hladanie, spolu;
+    std::vector<double> snimka, hladanie, snimka_dib, kopia, spolu, plocha_a_okno;
     int najdene = 0;
     // Untimed first: Wine and the X server set up their side of the copy on the first calls.
     for (int i = 0; i < 5; i++) SnimkaPlochy(w, h, farby.data());
+    // The ways of timing take turns, so that what else the machine does falls on all of them alike.
     for (int i = 0; i < behov; i++) {
         double t0 = Teraz();
         SnimkaPlochy(w, h, farby.data());
@@ -90,28 +91,25 @@ int main(int argc, char** argv)
         double t2 = Teraz();
         snimka.push_back(t1 - t0);
         hladanie.push_back(t2 - t1);
-    }
-    const PoctyHladania p = PoslednePocty();
-    std::vector<COLORREF> dib((size_t)w * (size_t)h);
-    std::vector<double> snimka_dib, kopia;
-    for (int i = 0; i < behov; i++) {
-        double t0 = Teraz(), k = 0;
+
+        double k = 0;
+        t0 = Teraz();
         SnimkaDoDib(w, h, dib.data(), &k);
         snimka_dib.push_back(Teraz() - t0);
         kopia.push_back(k);
-    }
-    const bool rovnake = dib == farby;
-    std::vector<double> plocha_a_okno;
-    for (int i = 0; i < behov; i++) {
-        double t0 = Teraz();
+
+        t0 = Teraz();
         Zentrivo(NULL, stupen, velkost, percento);  // no control window: nothing left out
-        double t1 = Teraz();
+        t1 = Teraz();
         RECT r;
         GetClientRect(GetDesktopWindow(), &r);
         GetWindowRect(NULL, &r);
         spolu.push_back(t1 - t0);
         plocha_a_okno.push_back(Teraz() - t1);
     }
+    HladajObjekty(w, h, farby.data(), nic, stupen, velkost, percento);
+    const PoctyHladania p = PoslednePocty();
+    const bool rovnake = dib == farby;
     Vypis("snapshot (SnimkaPlochy)", snimka);
     Vypis("snapshot into a DIB", snimka_dib);
     Vypis("  of it the BitBlt", kopia);

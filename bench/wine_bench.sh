@@ -63,5 +63,6 @@ wine "$DRZAC" >"$LOGY/drzac.log" 2>&1 &
 drzac_pid=$!
 cakaj 60 grep -q '^desktop' "$LOGY/drzac.log" || { echo "Wine's desktop did not start" >&2; exit 1; }
 display -window root "$OBRAZ" || true  # exits with 1 even when it painted the root
+sleep 2  # let the desktop settle before timing
 
 wine "$PROGRAM" "$BEHOV" "$STUPEN"
