@@ -1,88 +1,108 @@
-// The runs of grey pixels, row by row: their table, which of them are still in the list, and where a
-// column falls among the runs of a row. Shared by the search's two scans.
+// The grey pixels still in the list, one bit each, row by row: a run is a stretch of set bits of a
+// row. The search's two scans ask it for the runs under a range of columns and take runs out.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
 #include "common/wintypes.h"
 
-// Run i (1 to pocet_behov) covers columns polohy[2i] to polohy[2i + 1] - 1 of its row. Runs are
-// numbered in scan order, so the runs of a row are consecutive and rise from left to right. Runs 0
-// and pocet_behov + 1 are sentinels that never leave the list.
-extern int32_t* polohy;
-extern int pocet_behov;
-extern int32_t* prvy_beh_riadku;  // first run of each row; rows from h on start at pocet_behov + 1
-extern int32_t* zive_v_riadku;    // runs of each row still in the list; 0 for rows from h on
+// Row y's bits: column x is bit x % 64 of word x / 64 of Riadok(y). The word before every row and
+// the word after the last row are 0, so that a run's ends are found without a bound test; the bits
+// of a row past its last column are 0 too. Entries in the list are whole runs only: a run is either
+// all in or all out.
+extern uint64_t* polohy;
+extern int slov_riadku;          // words from one row to the next: the row's words and its leading 0
+extern int32_t* behov_v_riadku;  // runs of each row still in the list; 0 for rows from h on
 
-// Which runs are still in the list: one bit a run, and above it one bit for each word below that
-// is not empty, three levels up, so that the next run still in the list is found in a few steps.
-extern uint64_t* zive[4];
+const int kZiadny = -1;  // no such column
 
-// Per row, for every block of 8 columns: above the low 8 bits, how many boundaries (a run's first
-// column, or the column just after its last) the row has before the block; in the low 8 bits, which
-// of the block's columns are boundaries. Boundary b of a row is polohy[2 * prvy_beh_riadku[y] + b].
-extern uint32_t* hranice_blokov;
-extern int blokov_riadku;
-
-// For each byte: the positions of its set bits, lowest first, and how many there are.
-struct TabulkaBlokov {
-    uint8_t pozicie[256][8];
-    uint8_t pocet[256];
-};
-extern const TabulkaBlokov kBloky;
+inline uint64_t* Riadok(int y) { return polohy + (size_t)y * (size_t)slov_riadku + 1; }
 
 // Makes the tables ready for a w x h desktop, growing them only for a bigger one. 1 on success, 0
-// when memory runs out or the desktop is too large to number its runs.
+// when memory runs out or the desktop is too large to address.
 int PripravBehy(int w, int h);
 
-// Lists the runs of the pixels of band `stupen` (modulo 8) in the w x h colour table, leaving out
-// the rectangle `vylucene` (all four bounds inclusive); every run starts in the list. Returns the
-// number of grey pixels.
-long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen);
+// Lists the pixels of band `stupen` (modulo 8) of the w x h colour table, leaving out the rectangle
+// `vylucene` (all four bounds inclusive); every run starts in the list. Returns the number of grey
+// pixels and sets *behov to the number of runs.
+long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int* behov);
 
-// The slow ends of DalsiZivy and PredoslyZivy, for when the word of run i has no other run left.
-int DalsiZivyVzdialeny(int i);
-int PredoslyZivyVzdialeny(int i);
-
-// Clears the bits above a word of zive[0] that has just become empty.
-void VyprazdneneSlovo(int slovo);
-
-inline int ZaciatokBehu(int i) { return polohy[2 * i]; }
-inline int KoniecBehu(int i) { return polohy[2 * i + 1] - 1; }  // inclusive
-inline int DlzkaBehu(int i) { return polohy[2 * i + 1] - polohy[2 * i]; }
-
-// The first run at or after i still in the list (pocet_behov + 1 when none).
-inline int DalsiZivy(int i)
+// Set bits in a word: a plain bit count, since the targets' compilers call a library routine for
+// their builtin unless told which processor the program runs on.
+inline int PocetBitov(uint64_t v)
 {
-    uint64_t slovo = zive[0][i >> 6] >> (i & 63);
-    if (slovo) return i + __builtin_ctzll(slovo);
-    return DalsiZivyVzdialeny(i);
+    v = v - ((v >> 1) & 0x5555555555555555ull);
+    v = (v & 0x3333333333333333ull) + ((v >> 2) & 0x3333333333333333ull);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return (int)((v * 0x0101010101010101ull) >> 56);
 }
 
-// The last run at or before i still in the list (0 when none).
-inline int PredoslyZivy(int i)
+// The first column from x to po (x <= po, both on the row) whose pixel is in the list; kZiadny when none.
+inline int PrvyBod(int y, int x, int po)
 {
-    uint64_t slovo = zive[0][i >> 6] << (63 - (i & 63));
-    if (slovo) return i - __builtin_clzll(slovo);
-    return PredoslyZivyVzdialeny(i);
+    const uint64_t* r = Riadok(y);
+    int k = x >> 6;
+    uint64_t m = r[k] & (~0ull << (x & 63));
+    const int posledne = po >> 6;
+    while (m == 0) {
+        if (++k > posledne) return kZiadny;
+        m = r[k];
+    }
+    const int b = (k << 6) + __builtin_ctzll(m);
+    return b <= po ? b : kZiadny;
 }
 
-// Boundaries (run starts and ends) of row y at columns 0 to x, as an index into polohy.
-inline int HraniceDo(int y, int x)
+// The last column from od to x (od <= x, both on the row) whose pixel is in the list; kZiadny when none.
+inline int PoslednyBod(int y, int od, int x)
 {
-    const uint32_t blok = hranice_blokov[(size_t)y * (size_t)blokov_riadku + (size_t)(x >> 3)];
-    return 2 * prvy_beh_riadku[y] + (int)(blok >> 8) + kBloky.pocet[blok & ((2u << (x & 7)) - 1)];
+    const uint64_t* r = Riadok(y);
+    int k = x >> 6;
+    uint64_t m = r[k] & (~0ull >> (63 - (x & 63)));
+    const int prve = od >> 6;
+    while (m == 0) {
+        if (--k < prve) return kZiadny;
+        m = r[k];
+    }
+    const int b = (k << 6) + 63 - __builtin_clzll(m);
+    return b >= od ? b : kZiadny;
 }
 
-// The first run of row y that ends at column x or further right (it may have left the list).
-inline int PrvyBehKonciaciOd(int y, int x) { return HraniceDo(y, x) >> 1; }
-
-// The last run of row y that starts at column x or further left (it may have left the list).
-inline int PoslednyBehZacinajuciDo(int y, int x) { return ((HraniceDo(y, x) + 1) >> 1) - 1; }
-
-// Takes run i of row y out of the list.
-inline void VyberBeh(int i, int y)
+// The first column of the run through column x of row y (x in the list).
+inline int ZaciatokBehu(int y, int x)
 {
-    zive_v_riadku[y]--;
-    if ((zive[0][i >> 6] &= ~(1ull << (i & 63))) == 0) VyprazdneneSlovo(i >> 6);
+    const uint64_t* r = Riadok(y);
+    int k = x >> 6;
+    uint64_t m = ~r[k] & ((1ull << (x & 63)) - 1);
+    while (m == 0) m = ~r[--k];  // the 0 word before the row stops it
+    return (k << 6) + 64 - __builtin_clzll(m);
 }
+
+// The last column of the run through column x of row y (x in the list).
+inline int KoniecBehu(int y, int x)
+{
+    const uint64_t* r = Riadok(y);
+    int k = x >> 6;
+    uint64_t m = ~r[k] & (~0ull << (x & 63));
+    while (m == 0) m = ~r[++k];  // the 0 bits after the row's last column stop it
+    return (k << 6) + __builtin_ctzll(m) - 1;
+}
+
+// The first column from x on (x on the row) whose pixel is in the list in row y and in row y + 1:
+// the first run of row y from x on that has a run overlapping it below runs through it. kZiadny when none.
+inline int PrvySpolocny(int y, int x)
+{
+    const int slov = slov_riadku - 1;
+    const uint64_t* r = Riadok(y);
+    const uint64_t* s = Riadok(y + 1);
+    int k = x >> 6;
+    uint64_t m = r[k] & s[k] & (~0ull << (x & 63));
+    while (m == 0) {
+        if (++k >= slov) return kZiadny;
+        m = r[k] & s[k];
+    }
+    return (k << 6) + __builtin_ctzll(m);
+}
+
+// Takes out of the list every pixel of row y from column od to column po: whole runs, od being the
+// first column of one. Returns the pixels taken out.
+long long VyberUsek(int y, int od, int po);
