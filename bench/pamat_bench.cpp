@@ -21,8 +21,8 @@ int main(int argc, char** argv)
         const RECT nic = {-10, -10, -5, -5};
         const int kept = HladajObjekty(scena.w, scena.h, scena.farby.data(), nic, scena.stupen, 5, 50);
         const PoctyHladania p = PoslednePocty();
-        std::printf("%s 3840x2160: %lld grey pixels, %d runs, %d cycles, %d objects kept\n", nazov, p.sive_body,
-                    p.behy, p.cykly, kept);
+        std::printf("%s 3840x2160: %lld grey pixels, %d cycles, %d objects kept\n", nazov, p.sive_body,
+                    p.cykly, kept);
         return 0;
     }
     std::fprintf(stderr, "unknown scene %s\n", nazov);

@@ -117,6 +117,6 @@ int main(int argc, char** argv)
     Vypis("search (HladajObjekty)", hladanie);
     Vypis("Zentrivo, whole call", spolu);
     Vypis("  its two rectangle calls", plocha_a_okno);
-    std::printf("grey pixels %lld, runs %d, cycles %d, objects kept %d\n", p.sive_body, p.behy, p.cykly, najdene);
+    std::printf("grey pixels %lld, cycles %d, objects kept %d\n", p.sive_body, p.cykly, najdene);
     return 0;
 }

@@ -8,12 +8,12 @@
 
 uint64_t* polohy;
 int slov_riadku;
-int32_t* behov_v_riadku;
+int32_t* bodov_v_riadku;
 
 static uint8_t* maska;  // one row: 1 for a grey pixel, 0 otherwise, padded to whole words
 
 // Entries each table was allocated with.
-static long long miest_polohy, miest_behov, miest_masky;
+static long long miest_polohy, miest_bodov, miest_masky;
 
 // Replaces *tabulka by a zero-filled block of `potreba` entries when it has fewer; 0 when out of memory.
 static int Zvacsi(void** tabulka, long long* miest, long long potreba, size_t velkost)
@@ -37,7 +37,7 @@ int PripravBehy(int w, int h)
     if (w > INT_MAX - 128 || h > INT_MAX - 8) return 0;
     const long long slov = ((long long)h + 2) * (SlovBodov(w) + 1) + 1;
     int ok = Zvacsi((void**)&polohy, &miest_polohy, slov, sizeof(uint64_t));
-    ok = ok && Zvacsi((void**)&behov_v_riadku, &miest_behov, (long long)h + 4, sizeof(int32_t));
+    ok = ok && Zvacsi((void**)&bodov_v_riadku, &miest_bodov, (long long)h + 4, sizeof(int32_t));
     ok = ok && Zvacsi((void**)&maska, &miest_masky, 64LL * SlovBodov(w), sizeof(uint8_t));
     return ok;
 }
@@ -65,7 +65,7 @@ static uint64_t Zbal(const uint8_t* m)
     return slovo;
 }
 
-long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int* behov)
+long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
 {
     const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
     const int slov = SlovBodov(w);
@@ -75,7 +75,6 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
     const long long vpravo = vylucene.right < w - 1 ? vylucene.right : w - 1;
 
     long long sive_body = 0;
-    long long vsetky_behy = 0;
     for (int y = 0; y < h; y++) {
         OznacSive(farby + (size_t)y * (size_t)w, w, pasmo, maska);
         // Left-out pixels break runs like pixels that are not grey.
@@ -83,46 +82,42 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
             memset(maska + vlavo, 0, (size_t)(vpravo - vlavo + 1));
         uint64_t* r = Riadok(y);
         r[-1] = 0;
-        uint64_t prenos = 0;  // the last pixel of the word before is grey
-        int behy_riadku = 0;
+        int bodov = 0;
         for (int k = 0; k < slov; k++) {
             const uint64_t m = Zbal(maska + 64 * k);
             r[k] = m;
-            sive_body += PocetBitov(m);
-            behy_riadku += PocetBitov(m & ~(m << 1 | prenos));
-            prenos = m >> 63;
+            bodov += PocetBitov(m);
         }
-        behov_v_riadku[y] = behy_riadku;
-        vsetky_behy += behy_riadku;
+        bodov_v_riadku[y] = bodov;
+        sive_body += bodov;
     }
     // Two empty rows and the closing 0 word after the last row.
     memset(Riadok(h) - 1, 0, (2 * (size_t)slov_riadku + 1) * sizeof(uint64_t));
-    for (int y = h; y < h + 4; y++) behov_v_riadku[y] = 0;
-    *behov = vsetky_behy > INT_MAX ? INT_MAX : (int)vsetky_behy;
+    for (int y = h; y < h + 4; y++) bodov_v_riadku[y] = 0;
     return sive_body;
 }
 
-long long VyberUsek(int y, int od, int po)
+int VyberUsek(int y, int od, int po)
 {
     uint64_t* r = Riadok(y);
     const int prve = od >> 6, posledne = po >> 6;
-    long long bodov = 0;
-    int behov = 0;
-    uint64_t prenos = 0;
-    for (int k = prve; k <= posledne; k++) {
-        uint64_t v = ~0ull;
-        if (k == prve) v &= ~0ull << (od & 63);
-        if (k == posledne) v &= ~0ull >> (63 - (po & 63));
-        const uint64_t m = r[k] & v;
-        if (m == 0) {
-            prenos = 0;
-            continue;
+    const uint64_t od_maska = ~0ull << (od & 63), po_maska = ~0ull >> (63 - (po & 63));
+    int bodov;
+    if (prve == posledne) {
+        const uint64_t v = od_maska & po_maska;
+        bodov = PocetBitov(r[prve] & v);
+        r[prve] &= ~v;
+    } else {
+        bodov = PocetBitov(r[prve] & od_maska);
+        r[prve] &= ~od_maska;
+        for (int k = prve + 1; k < posledne; k++) {
+            if (r[k] == 0) continue;
+            bodov += PocetBitov(r[k]);
+            r[k] = 0;
         }
-        bodov += PocetBitov(m);
-        behov += PocetBitov(m & ~(m << 1 | prenos));
-        prenos = m >> 63;
-        r[k] &= ~v;
+        bodov += PocetBitov(r[posledne] & po_maska);
+        r[posledne] &= ~po_maska;
     }
-    behov_v_riadku[y] -= behov;
+    bodov_v_riadku[y] -= bodov;
     return bodov;
 }

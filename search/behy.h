@@ -12,7 +12,7 @@
 // all in or all out.
 extern uint64_t* polohy;
 extern int slov_riadku;          // words from one row to the next: the row's words and its leading 0
-extern int32_t* behov_v_riadku;  // runs of each row still in the list; 0 for rows from h on
+extern int32_t* bodov_v_riadku;  // pixels of each row still in the list; 0 for rows from h on
 
 const int kZiadny = -1;  // no such column
 
@@ -24,8 +24,8 @@ int PripravBehy(int w, int h);
 
 // Lists the pixels of band `stupen` (modulo 8) of the w x h colour table, leaving out the rectangle
 // `vylucene` (all four bounds inclusive); every run starts in the list. Returns the number of grey
-// pixels and sets *behov to the number of runs.
-long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int* behov);
+// pixels.
+long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen);
 
 // Set bits in a word: a plain bit count, since the targets' compilers call a library routine for
 // their builtin unless told which processor the program runs on.
@@ -103,6 +103,6 @@ inline int PrvySpolocny(int y, int x)
     return (k << 6) + __builtin_ctzll(m);
 }
 
-// Takes out of the list every pixel of row y from column od to column po: whole runs, od being the
-// first column of one. Returns the pixels taken out.
-long long VyberUsek(int y, int od, int po);
+// Takes out of the list every pixel of row y from column od to column po (whole runs). Returns the
+// pixels taken out.
+int VyberUsek(int y, int od, int po);

@@ -57,7 +57,7 @@ struct Retaz {
 
 static int DalsiRiadokSBehmi(int y, int h)
 {
-    while (y < h && behov_v_riadku[y] == 0) y++;
+    while (y < h && bodov_v_riadku[y] == 0) y++;
     return y;
 }
 
@@ -71,18 +71,18 @@ static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
     const int posledny_stlpec = (slov_riadku - 1) * 64 - 1;
     for (;;) {
         if (y >= h) return 0;
-        const int a = behov_v_riadku[y] ? PrvyBod(y, x, posledny_stlpec) : kZiadny;  // the next run
+        const int a = bodov_v_riadku[y] ? PrvyBod(y, x, posledny_stlpec) : kZiadny;  // the next run
         if (a == kZiadny) {
             y++;
             x = 0;
             continue;
         }
-        if (behov_v_riadku[y + 1] == 0) {
+        if (bodov_v_riadku[y + 1] == 0) {
             y = DalsiRiadokSBehmi(y + 2, h);
             x = 0;
             continue;
         }
-        if (behov_v_riadku[y + 2] > 0) {
+        if (bodov_v_riadku[y + 2] > 0) {
             // Each run of the row is tried in turn: the first sharing a column with a run below wins;
             // when none does, the walk goes on with the next row's first run.
             const int c = PrvySpolocny(y, a);
@@ -108,8 +108,20 @@ static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
 
 // The row extent of the runs of row y that overlap lo to hi: from the first one's start to the last
 // one's end, gaps included. 0 when no run overlaps.
-static int Zasah(int y, int lo, int hi, Rozsah* r)
+static inline int Zasah(int y, int lo, int hi, Rozsah* r)
 {
+    const int k = lo >> 6;
+    if (k == hi >> 6) {
+        // Most ranges lie within one word, and so do the ends of the runs that overlap them.
+        const uint64_t slovo = Riadok(y)[k];
+        const uint64_t m = slovo & (~0ull << (lo & 63)) & (~0ull >> (63 - (hi & 63)));
+        if (m == 0) return 0;
+        const int prvy = __builtin_ctzll(m), posledny = 63 - __builtin_clzll(m);
+        const uint64_t pred = ~slovo & ((1ull << prvy) - 1), za = ~slovo & (~0ull << posledny);
+        r->lo = pred ? (k << 6) + 64 - __builtin_clzll(pred) : ZaciatokBehu(y, (k << 6) + prvy);
+        r->hi = za ? (k << 6) + __builtin_ctzll(za) - 1 : KoniecBehu(y, (k << 6) + posledny);
+        return 1;
+    }
     const int prvy = PrvyBod(y, lo, hi);
     if (prvy == kZiadny) return 0;
     r->lo = ZaciatokBehu(y, prvy);
@@ -142,7 +154,7 @@ static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
     }
     for (;;) {
         const int dalsi = riadok + 1;
-        if (behov_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
+        if (bodov_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
         if (!Zasah(dalsi, rozsahy[riadok].lo, rozsahy[riadok].hi, &rozsahy[dalsi])) break;
         riadok = dalsi;
     }
@@ -176,8 +188,11 @@ static Objekt ZberObjekt(const Retaz& retaz)
     bool usetreny;  // the run right after the bottom run is its row's only one to test
     const int vlavo = spodny_od > 0 ? PoslednyBod(dolny, 0, spodny_od - 1) : kZiadny;
     if (vlavo == kZiadny) {
+        // The row above is a chain row, untouched so far: its last hit run is still in the list, and
+        // it is the row's only run when it holds all of the row's pixels.
         y = dolny - 1;
-        usetreny = behov_v_riadku[y] == 1;
+        const int koniec = rozsahy[y].hi;
+        usetreny = bodov_v_riadku[y] == koniec - ZaciatokBehu(y, koniec) + 1;
     } else {
         const int vlavo_od = ZaciatokBehu(dolny, vlavo);
         usetreny = vlavo_od == 0 || PoslednyBod(dolny, 0, vlavo_od - 1) == kZiadny;
@@ -185,7 +200,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
 
     for (;;) {
         Rozsah vzate;
-        if (behov_v_riadku[y] > 0 && Zasah(y, ref.lo, ref.hi, &vzate)) {
+        if (bodov_v_riadku[y] > 0 && Zasah(y, ref.lo, ref.hi, &vzate)) {
             // The row's range before this cycle's widening: the chain's extent on chain rows (the
             // seed itself on the seed row), none above the seed row.
             Rozsah r = vzate;
@@ -203,7 +218,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
             break;
         }
         // A gap of rows above, or the list's first row, ends the scan too.
-        if (y == 0 || behov_v_riadku[y - 1] == 0) break;
+        if (y == 0 || bodov_v_riadku[y - 1] == 0) break;
         usetreny = false;
         y--;
     }
@@ -215,7 +230,7 @@ static void VyberNabeh(const Pokracovanie& p, const Retaz& retaz)
 {
     const int posledny_stlpec = (slov_riadku - 1) * 64 - 1;
     for (int y = p.riadok; y <= retaz.horny; y++) {
-        if (behov_v_riadku[y] == 0) continue;
+        if (bodov_v_riadku[y] == 0) continue;
         const int od = y == p.riadok ? p.stlpec : 0;
         const int po = y == retaz.horny ? retaz.semeno_od - 1 : posledny_stlpec;
         if (od <= po) VyberUsek(y, od, po);
@@ -225,11 +240,11 @@ static void VyberNabeh(const Pokracovanie& p, const Retaz& retaz)
 int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
                   int percento)
 {
-    pocty = PoctyHladania{0, 0, 0};
+    pocty = PoctyHladania{0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
     if (!PripravBehy(w, h) || !PripravRiadky(h) || !RozsirVysledky(w, h)) return 0;
 
-    pocty.sive_body = ZostavBehy(w, h, farby, vylucene, stupen, &pocty.behy);
+    pocty.sive_body = ZostavBehy(w, h, farby, vylucene, stupen);
 
     int s = 0;
     Pokracovanie p = {0, 0, false, 0};

@@ -3,7 +3,6 @@
 
 struct PoctyHladania {
     long long sive_body;  // grey pixels of the band outside the exclusion rectangle
-    int behy;             // runs of them
     int cykly;            // cycles that completed a chain (one is tested per cycle)
 };
 
