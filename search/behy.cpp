@@ -97,27 +97,20 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
     return sive_body;
 }
 
-int VyberUsek(int y, int od, int po)
+int VyberDlhyUsek(int y, int od, int po)
 {
     uint64_t* r = Riadok(y);
     const int prve = od >> 6, posledne = po >> 6;
     const uint64_t od_maska = ~0ull << (od & 63), po_maska = ~0ull >> (63 - (po & 63));
-    int bodov;
-    if (prve == posledne) {
-        const uint64_t v = od_maska & po_maska;
-        bodov = PocetBitov(r[prve] & v);
-        r[prve] &= ~v;
-    } else {
-        bodov = PocetBitov(r[prve] & od_maska);
-        r[prve] &= ~od_maska;
-        for (int k = prve + 1; k < posledne; k++) {
-            if (r[k] == 0) continue;
-            bodov += PocetBitov(r[k]);
-            r[k] = 0;
-        }
-        bodov += PocetBitov(r[posledne] & po_maska);
-        r[posledne] &= ~po_maska;
+    int bodov = PocetBitov(r[prve] & od_maska);
+    r[prve] &= ~od_maska;
+    for (int k = prve + 1; k < posledne; k++) {
+        if (r[k] == 0) continue;
+        bodov += PocetBitov(r[k]);
+        r[k] = 0;
     }
+    bodov += PocetBitov(r[posledne] & po_maska);
+    r[posledne] &= ~po_maska;
     bodov_v_riadku[y] -= bodov;
     return bodov;
 }

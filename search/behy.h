@@ -105,4 +105,14 @@ inline int PrvySpolocny(int y, int x)
 
 // Takes out of the list every pixel of row y from column od to column po (whole runs). Returns the
 // pixels taken out.
-int VyberUsek(int y, int od, int po);
+int VyberDlhyUsek(int y, int od, int po);
+inline int VyberUsek(int y, int od, int po)
+{
+    if (od >> 6 != po >> 6) return VyberDlhyUsek(y, od, po);
+    uint64_t* slovo = Riadok(y) + (od >> 6);
+    const uint64_t v = (~0ull << (od & 63)) & (~0ull >> (63 - (po & 63)));
+    const int bodov = PocetBitov(*slovo & v);
+    *slovo &= ~v;
+    bodov_v_riadku[y] -= bodov;
+    return bodov;
+}

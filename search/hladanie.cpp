@@ -108,7 +108,8 @@ static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
 
 // The row extent of the runs of row y that overlap lo to hi: from the first one's start to the last
 // one's end, gaps included. 0 when no run overlaps.
-static inline int Zasah(int y, int lo, int hi, Rozsah* r)
+// Inlined into its three callers: it is the search's innermost step.
+static inline __attribute__((always_inline)) int Zasah(int y, int lo, int hi, Rozsah* r)
 {
     const int k = lo >> 6;
     if (k == hi >> 6) {
