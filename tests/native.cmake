@@ -33,7 +33,7 @@ gtest_discover_tests(dialogs_tests)
 add_library(search_test_sceny STATIC search_sceny.cpp search_oracle.cpp)
 target_link_libraries(search_test_sceny PUBLIC zentrivo_search)
 add_executable(search_tests search_edge_test.cpp search_fixes_test.cpp search_differential_test.cpp
-               search_stredy_test.cpp)
+               search_stredy_test.cpp search_slova_test.cpp)
 target_link_libraries(search_tests PRIVATE search_test_sceny GTest::gtest_main)
 target_compile_definitions(search_tests PRIVATE SEARCH_TMP="${CMAKE_CURRENT_BINARY_DIR}/search_tmp")
 gtest_discover_tests(search_tests TEST_PREFIX search.)
