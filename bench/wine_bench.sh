@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
 # Runs the Windows desktop benchmark under Wine on a 1920 x 1080 Xvfb display that shows the test
-# desktop picture tiled over it. Needs a Windows build with the benchmarks on, for example:
-#   cmake --preset windows -B build/bench-win -DZENTRIVO_BENCH=ON && cmake --build build/bench-win -j2
-#   bench/wine_bench.sh build/bench-win [RUNS] [BAND]
+# desktop picture tiled over it. Needs a Windows build with its tests (the presets build the
+# benchmark too), for example:
+#   cmake --build --preset windows -j2 && bench/wine_bench.sh build/windows [RUNS] [BAND]
+# (build/windows64 where the kernel runs no 32-bit programs, see tools/wine_rezim.sh).
 # Every process started here is ended on exit; the Wine prefix is the build tree's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/wine_rezim.sh
 
 STROM="$(realpath "${1:?usage: bench/wine_bench.sh WINDOWS_BUILD_DIR [RUNS] [BAND]}")"
 BEHOV="${2:-20}"
 STUPEN="${3:-4}"
 PROGRAM="$STROM/bench/zentrivo_bench_plocha.exe"
 DRZAC="$STROM/tests/win_drzac_plochy.exe"
-[ -f "$PROGRAM" ] || { echo "no $PROGRAM: configure the build with -DZENTRIVO_BENCH=ON" >&2; exit 2; }
+[ -f "$PROGRAM" ] || { echo "no $PROGRAM: build the tree with ZENTRIVO_BENCH on (the default)" >&2; exit 2; }
 [ -f "$DRZAC" ] || { echo "no $DRZAC: build the Windows tests too" >&2; exit 2; }
 
 export WINEPREFIX="$STROM/wineprefix-bench"
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 LOGY="$STROM/bench-logy"
 mkdir -p "$LOGY"
 OBRAZ="$LOGY/plocha_1920x1080.png"

@@ -23,8 +23,9 @@ void UvolniStetec(HBRUSH* stetec, HBITMAP* bitmapa)
 
 void UpravTriedu(HWND dlg)
 {
-    SetClassLongA(dlg, GCL_HCURSOR, (LONG)(LONG_PTR)LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_KURZOR_SIPKA)));
-    SetClassLongA(dlg, GCL_HICONSM, (LONG)(LONG_PTR)LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_IKONA_DIALOGU)));
+    // The pointer-sized forms: the same calls in the 32-bit program, whole handles in a 64-bit build.
+    SetClassLongPtrA(dlg, GCLP_HCURSOR, (LONG_PTR)LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_KURZOR_SIPKA)));
+    SetClassLongPtrA(dlg, GCLP_HICONSM, (LONG_PTR)LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_IKONA_DIALOGU)));
     SetClassLongA(dlg, GCL_STYLE, CS_DROPSHADOW);
 }
 

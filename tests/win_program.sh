@@ -1,10 +1,11 @@
 #!/bin/sh
 # Checks the built program: a 32-bit (i386) PE with the GUI subsystem that imports system DLLs only,
-# so that it runs without any runtime DLL beside it. Usage: win_program.sh PROGRAM.exe OBJDUMP
+# so that it runs without any runtime DLL beside it; the 64-bit build of the tests' own tree is a
+# PE32+ x86-64 file instead. Usage: win_program.sh PROGRAM.exe OBJDUMP [FORMAT, default pei-i386]
 set -u
-program=$1 objdump=$2
+program=$1 objdump=$2 format=${3:-pei-i386}
 fail=0
-"$objdump" -f "$program" | grep -q 'file format pei-i386' || { echo "not a PE32 i386 file: $program"; fail=1; }
+"$objdump" -f "$program" | grep -q "file format $format\$" || { echo "not a $format file: $program"; fail=1; }
 hlavicka=$("$objdump" -p "$program")
 echo "$hlavicka" | grep -q '^Subsystem[[:space:]]*00000002' || { echo "not the GUI subsystem"; fail=1; }
 dll=$(echo "$hlavicka" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)

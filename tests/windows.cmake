@@ -41,9 +41,15 @@ target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
 target_compile_definitions(win_snimka_test PRIVATE
   ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
 zentrivo_add_wine_test(win_registre_test win_registre_test.cpp LIBS zentrivo_shell_win32 zentrivo_shell)
-# The program itself, checked on the build machine (no Wine): PE32 i386, GUI, system DLLs only.
+# The program itself, checked on the build machine (no Wine): PE32 i386 (PE32+ x86-64 in the 64-bit
+# build), GUI, system DLLs only.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ZENTRIVO_PE_FORMAT pei-x86-64)
+else()
+  set(ZENTRIVO_PE_FORMAT pei-i386)
+endif()
 add_test(NAME win_program COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win_program.sh $<TARGET_FILE:Zentrivo>
-         ${CMAKE_OBJDUMP})
+         ${CMAKE_OBJDUMP} ${ZENTRIVO_PE_FORMAT})
 # --- end resources, snapshot and registry ---
 
 # --- render and tracking: the GDI kit, the control window's picture, the readout ---

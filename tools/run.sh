@@ -7,10 +7,12 @@ POVODNY=$PWD
 cd "$(dirname "$0")/.."
 KOREN=$PWD
 tools/setup.sh
+# The 32-bit program, or its 64-bit build where the kernel runs no 32-bit programs.
+. tools/wine_rezim.sh
 
-# ZENTRIVO_WIN_BUILD picks another build tree than the preset's build/windows.
-STROM=${ZENTRIVO_WIN_BUILD:-build/windows}
-cmake --preset windows -B "$STROM" >/dev/null
+# ZENTRIVO_WIN_BUILD picks another build tree than the preset's build/windows (or build/windows64).
+STROM=${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}
+cmake --preset "$ZV_WIN_PRESET" -B "$STROM" >/dev/null
 cmake --build "$STROM" -j2 --target Zentrivo >/dev/null
 EXE=$(readlink -f "$STROM/Zentrivo.exe")
 

@@ -3,13 +3,20 @@
 # WINEPREFIX made on first use, one persistent wineserver for the run, Wine's desktop process kept up
 # by a holder program, and tests/data/win_plocha.png on the X root window. Every background process
 # started here is ended on exit, failure included. Usage: tools/wine_testy.sh ctest --preset windows
-# (a developer's own build tree: ZENTRIVO_WIN_BUILD=build/me-win tools/wine_testy.sh ctest --test-dir build/me-win)
+# (windows64 where the kernel runs no 32-bit programs, see tools/wine_rezim.sh; a developer's own
+# build tree: ZENTRIVO_WIN_BUILD=build/me-win tools/wine_testy.sh ctest --test-dir build/me-win)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/wine_rezim.sh
 
-export WINEPREFIX="$PWD/build/wineprefix"  # the windows test preset gives the tests the same one
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DRZAC="${ZENTRIVO_WIN_BUILD:-build/windows}/tests/win_drzac_plochy.exe"
+# The test presets give the tests the same prefix: build/wineprefix, or build/wineprefix64.
+if [ "$ZV_WIN_PRESET" = windows ]; then
+  export WINEPREFIX="$PWD/build/wineprefix"
+else
+  export WINEPREFIX="$PWD/build/wineprefix64"
+fi
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+DRZAC="${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}/tests/win_drzac_plochy.exe"
 OBRAZ=tests/data/win_plocha.png
 LOGY=build/wine-logy
 mkdir -p "$LOGY"
