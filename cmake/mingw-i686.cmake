@@ -1,13 +1,3 @@
-# Cross toolchain for the 32-bit Windows build: MinGW-w64 (posix threads), static runtime, tests under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# No runtime DLL beside the program: libgcc, libstdc++ and winpthread are linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Cross toolchain for the 32-bit Windows build, the program itself.
+set(ZENTRIVO_MINGW_CPU i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
