@@ -61,11 +61,11 @@ static int DalsiRiadokSBehmi(int y, int h)
     return y;
 }
 
-// The seed search: from the place p on, the first run with a run overlapping it on the next row.
-// A seed whose next row has no overlapping run is given up and the walk goes on with the run after
-// it; but when the row after that next row is empty, the walk goes on past that gap, and when the
-// next row itself is empty, past it. Sets *y and *zaciatok to the seed's row and first column; 0
-// when there is none and the search is over.
+// The seed search: from column x of row y on, the first run with a run overlapping it on the next
+// row. A seed whose next row has no overlapping run is given up and the walk goes on with the run
+// after it; but when the row after that next row is empty, the walk goes on past that gap, and when
+// the next row itself is empty, past it. Sets *riadok and *zaciatok to the seed's row and first
+// column; 0 when there is none and the search is over.
 static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
 {
     const int posledny_stlpec = (slov_riadku - 1) * 64 - 1;
