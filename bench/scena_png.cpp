@@ -4,39 +4,33 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "bench/sceny.h"
 
 int main(int argc, char** argv)
 {
-    static const struct {
-        const char* nazov;
-        Scena (*generator)(int w, int h);
-    } sceny[] = {{"text", ScenaText},      {"tiles", ScenaDlazdice},      {"white_page", ScenaBielaStrana},
-                 {"half_noise", ScenaSum}, {"gradients", ScenaPrechody}};
     const int w = argc == 5 ? std::atoi(argv[2]) : 0, h = argc == 5 ? std::atoi(argv[3]) : 0;
     if (w <= 0 || h <= 0) {
         std::fprintf(stderr, "usage: zentrivo_scena_png SCENE WIDTH HEIGHT FILE\n");
         return 2;
     }
-    for (const auto& s : sceny) {
-        if (std::strcmp(s.nazov, argv[1]) != 0) continue;
-        const Scena scena = s.generator(w, h);
-        std::vector<unsigned char> rgb((size_t)w * (size_t)h * 3);
-        for (size_t i = 0; i < scena.farby.size(); i++) {
-            rgb[3 * i] = GetRValue(scena.farby[i]);
-            rgb[3 * i + 1] = GetGValue(scena.farby[i]);
-            rgb[3 * i + 2] = GetBValue(scena.farby[i]);
-        }
-        if (!stbi_write_png(argv[4], w, h, 3, rgb.data(), 3 * w)) {
-            std::fprintf(stderr, "cannot write %s\n", argv[4]);
-            return 2;
-        }
-        std::printf("%s %d x %d, band %d: %s\n", s.nazov, w, h, scena.stupen, argv[4]);
-        return 0;
+    const GeneratorSceny generator = ScenaPodlaMena(argv[1]);
+    if (!generator) {
+        std::fprintf(stderr, "unknown scene %s\n", argv[1]);
+        return 2;
     }
-    std::fprintf(stderr, "unknown scene %s\n", argv[1]);
-    return 2;
+    const Scena scena = generator(w, h);
+    std::vector<unsigned char> rgb((size_t)w * (size_t)h * 3);
+    for (size_t i = 0; i < scena.farby.size(); i++) {
+        rgb[3 * i] = GetRValue(scena.farby[i]);
+        rgb[3 * i + 1] = GetGValue(scena.farby[i]);
+        rgb[3 * i + 2] = GetBValue(scena.farby[i]);
+    }
+    if (!stbi_write_png(argv[4], w, h, 3, rgb.data(), 3 * w)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[4]);
+        return 2;
+    }
+    std::printf("%s %d x %d, band %d: %s\n", argv[1], w, h, scena.stupen, argv[4]);
+    return 0;
 }

@@ -1,6 +1,8 @@
 // Scene generators of the benchmarks: deterministic pictures built with a fixed-seed generator.
 #include "bench/sceny.h"
+
 #include <cstdint>
+#include <cstring>
 #include <random>
 
 // std::mt19937 is the same on every platform; the distributions are not, so only raw draws are used.
@@ -141,4 +143,18 @@ long long SiveBody(const Scena& s) {
     if (c == RGB(v, v, v) && v / 32 == s.stupen) ++n;
   }
   return n;
+}
+
+GeneratorSceny ScenaPodlaMena(const char* nazov) {
+  static const struct {
+    const char* nazov;
+    GeneratorSceny generator;
+  } sceny[] = {{"text", ScenaText},
+               {"tiles", ScenaDlazdice},
+               {"white_page", ScenaBielaStrana},
+               {"half_noise", ScenaSum},
+               {"gradients", ScenaPrechody}};
+  for (const auto& s : sceny)
+    if (std::strcmp(s.nazov, nazov) == 0) return s.generator;
+  return nullptr;
 }

@@ -22,5 +22,10 @@ Scena ScenaSum(int w, int h);
 // Smooth near-grey gradients with one exactly grey pixel in fifty; band 4.
 Scena ScenaPrechody(int w, int h);
 
+// The generator of the scene called nazov (text, tiles, white_page, half_noise, gradients); null when
+// there is none.
+typedef Scena (*GeneratorSceny)(int w, int h);
+GeneratorSceny ScenaPodlaMena(const char* nazov);
+
 // Number of pixels of the scene that are exactly grey in its band.
 long long SiveBody(const Scena& s);

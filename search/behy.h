@@ -18,6 +18,9 @@ const int kZiadny = -1;  // no such column
 
 inline uint64_t* Riadok(int y) { return polohy + (size_t)y * (size_t)slov_riadku + 1; }
 
+// The last column a row's words hold: the desktop's last column or beyond it, where the bits are 0.
+inline int PoslednyStlpecSlov() { return (slov_riadku - 1) * 64 - 1; }
+
 // Makes the tables ready for a w x h desktop, growing them only for a bigger one. 1 on success, 0
 // when memory runs out or the desktop is too large to address.
 int PripravBehy(int w, int h);

@@ -68,7 +68,7 @@ static int DalsiRiadokSBehmi(int y, int h)
 // column; 0 when there is none and the search is over.
 static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
 {
-    const int posledny_stlpec = (slov_riadku - 1) * 64 - 1;
+    const int posledny_stlpec = PoslednyStlpecSlov();
     for (;;) {
         if (y >= h) return 0;
         const int a = bodov_v_riadku[y] ? PrvyBod(y, x, posledny_stlpec) : kZiadny;  // the next run
@@ -229,7 +229,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
 // Takes out the lead-in entries still in the list: everything from the place p to the seed.
 static void VyberNabeh(const Pokracovanie& p, const Retaz& retaz)
 {
-    const int posledny_stlpec = (slov_riadku - 1) * 64 - 1;
+    const int posledny_stlpec = PoslednyStlpecSlov();
     for (int y = p.riadok; y <= retaz.horny; y++) {
         if (bodov_v_riadku[y] == 0) continue;
         const int od = y == p.riadok ? p.stlpec : 0;
