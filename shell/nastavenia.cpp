@@ -1,6 +1,7 @@
 // Loading and saving the settings and the window placement, over the key-value store.
 #include "shell/nastavenia.h"
 #include "shell/registry_kv.h"
+#include "shell/rezim_okna.h"
 #include "shell/stav.h"
 
 static const char* const KLUC = "Software\\Zentrivo";
@@ -100,25 +101,44 @@ int ReadRegistryPre(RECT desktop)
     return vysledok;
 }
 
+// Moves the window's outer rectangle into the desktop, keeping its size: the one rule of saving and
+// of placing the window at start.
+static void PresunDoPlochy(RECT* okno, RECT desktop)
+{
+    if (okno->left < 0) {
+        okno->right = Rozdiel(okno->right, okno->left);
+        okno->left = 0;
+    }
+    if (okno->top < 0) {
+        okno->bottom = Rozdiel(okno->bottom, okno->top);
+        okno->top = 0;
+    }
+    if (okno->bottom > desktop.bottom) {
+        okno->top = Sucet(okno->top, Rozdiel(desktop.bottom, okno->bottom));
+        okno->bottom = desktop.bottom;
+    }
+    if (okno->right > desktop.right) {
+        okno->left = Sucet(okno->left, Rozdiel(desktop.right, okno->right));
+        okno->right = desktop.right;
+    }
+}
+
+int OknoNaPlochuPre(RECT desktop)
+{
+    // Each half is the unsigned 16-bit coordinate the window is created at.
+    const RezimOkna rezim = RezimPreSledovanie(sledovanie_kurzora);
+    const LONG x = (LONG)(g_dwWindowPos & 0xFFFF), y = (LONG)(g_dwWindowPos >> 16);
+    RECT okno = {x, y, x + rezim.sirka, y + rezim.vyska};
+    PresunDoPlochy(&okno, desktop);
+    if (okno.left == x && okno.top == y)
+        return 0;
+    g_dwWindowPos = Zbal(okno.left, okno.top);
+    return 1;
+}
+
 int WriteRegistryPre(RECT desktop, RECT okno, UINT show)
 {
-    // Move the rectangle into the desktop, keeping its size.
-    if (okno.left < 0) {
-        okno.right = Rozdiel(okno.right, okno.left);
-        okno.left = 0;
-    }
-    if (okno.top < 0) {
-        okno.bottom = Rozdiel(okno.bottom, okno.top);
-        okno.top = 0;
-    }
-    if (okno.bottom > desktop.bottom) {
-        okno.top = Sucet(okno.top, Rozdiel(desktop.bottom, okno.bottom));
-        okno.bottom = desktop.bottom;
-    }
-    if (okno.right > desktop.right) {
-        okno.left = Sucet(okno.left, Rozdiel(desktop.right, okno.right));
-        okno.right = desktop.right;
-    }
+    PresunDoPlochy(&okno, desktop);
 
     g_dwWindowShow = show;
     // A minimised window's rectangle is not where it opens again: keep the last position and size.

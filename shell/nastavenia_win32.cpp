@@ -9,6 +9,13 @@ int ReadRegistry()
     return ReadRegistryPre(desktop);
 }
 
+int OknoNaPlochu()
+{
+    RECT desktop = {};
+    GetClientRect(GetDesktopWindow(), &desktop);
+    return OknoNaPlochuPre(desktop);
+}
+
 int WriteRegistry(HWND okno)
 {
     RECT desktop = {};

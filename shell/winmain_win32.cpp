@@ -53,8 +53,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
         return 0;
     }
 
-    // 6. Settings and the window's position.
+    // 6. Settings and the window's position; a position saved on a bigger screen is moved onto this one.
     ReadRegistry();
+    OknoNaPlochu();
 
     // 7. Menu bar.
     HMENU menu = LoadMenuA(hInstance, MAKEINTRESOURCEA(IDM_MENU));

@@ -223,3 +223,31 @@ TEST(Failures, OneFailedWriteOrCloseGivesZeroAndTheRestGoesOn)
     EXPECT_EQ(g_dwWindowPos, Pol(10, 10));
     EXPECT_EQ(VelkostObjektu, 20u);
 }
+
+// A position saved on a bigger screen, or a wrapped one, is moved onto this desktop by the rule of
+// saving, in the height of the mode the window opens in; one that fits is kept.
+TEST(PlaceAtStart, StoredPositionMovedOntoTheDesktop)
+{
+    const RECT plocha = {0, 0, 1280, 1024};
+    struct { DWORD pozicia, sledovanie, po; int presunute; } riadky[] = {
+        {Pol(3248, 1918), 0, Pol(1056, 782), 1}, {Pol(3248, 1918), 1, Pol(1056, 765), 1},
+        {0xFFFF7000u, 0, Pol(1056, 782), 1},     {Pol(65535, 10), 0, Pol(1056, 10), 1},
+        {Pol(100, 2000), 0, Pol(100, 782), 1},   {Pol(1056, 782), 1, Pol(1056, 765), 1},
+        {Pol(1056, 782), 0, Pol(1056, 782), 0},  {Pol(0, 0), 1, Pol(0, 0), 0},
+        {Pol(300, 200), 0, Pol(300, 200), 0}};
+    for (auto r : riadky) {
+        SCOPED_TRACE(testing::Message() << std::hex << r.pozicia << " tracking " << r.sledovanie);
+        Cisto();
+        g_dwWindowPos = r.pozicia;
+        g_dwWindowSize = Pol(224, 242);
+        g_dwWindowShow = 2;
+        stupne_sedi = 3;
+        sledovanie_kurzora = r.sledovanie;
+        EXPECT_EQ(OknoNaPlochuPre(plocha), r.presunute);
+        EXPECT_EQ(g_dwWindowPos, r.po);
+        EXPECT_EQ(g_dwWindowSize, Pol(224, 242));
+        EXPECT_EQ(g_dwWindowShow, 2u);
+        EXPECT_EQ(stupne_sedi, 3u);
+        EXPECT_EQ(sledovanie_kurzora, r.sledovanie);
+    }
+}
