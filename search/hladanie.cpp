@@ -243,7 +243,8 @@ int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen
 {
     pocty = PoctyHladania{0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
-    if (!PripravBehy(w, h) || !PripravRiadky(h) || !RozsirVysledky(w, h)) return 0;
+    // Without its tables the search cannot run, which is not the same as finding nothing.
+    if (!PripravBehy(w, h) || !PripravRiadky(h)) return -1;
 
     pocty.sive_body = ZostavBehy(w, h, farby, vylucene, stupen);
 
@@ -259,6 +260,7 @@ int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen
         const long long sirka = (long long)o.pravy - o.lavy + 1;
         const long long vyska = (long long)retaz.dolny - retaz.horny + 1;
         if (sirka >= min_velkost && vyska >= min_velkost && 100 * o.vypln >= percento * sirka * vyska) {
+            if (!MiestoPreObjekt(s)) return -1;  // an object that cannot be kept fails the whole search
             centers[s] = POINT{(o.lavy + o.pravy) / 2, (retaz.horny + retaz.dolny) / 2};
             objekty[s] = RECT{o.lavy, retaz.horny, o.pravy, retaz.dolny};
             s++;

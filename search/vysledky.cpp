@@ -34,19 +34,15 @@ RECT* AlokaciaDsktRectPola(int* pocet, int w, int h)
     return pamat;
 }
 
-int RozsirVysledky(int w, int h)
+// Grows each list that has fewer than `potreba` entries to `nove` entries (nove >= potreba), keeping
+// its entries and zero-filling the rest; both new blocks are had before either list changes. 1 on
+// success, 0 when memory runs out (both lists stay as they were).
+static int Zvacsi(int potreba, int nove_bodov, int nove_obdlznikov)
 {
-    int potreba = PocetPoloziek(w, h);
-    if (potreba == 0) return 0;
-    if (poloziek_dskt_point_pola >= potreba && poloziek_dskt_rect_pola >= potreba) return 1;
-
-    // Both new blocks first, so that a failure leaves both lists as they were.
     POINT* body = centers;
-    int pocet_bodov = poloziek_dskt_point_pola;
-    if (pocet_bodov < potreba) body = AlokaciaDsktPointPola(&pocet_bodov, w, h);
     RECT* obdlzniky = objekty;
-    int pocet_obdlznikov = poloziek_dskt_rect_pola;
-    if (pocet_obdlznikov < potreba) obdlzniky = AlokaciaDsktRectPola(&pocet_obdlznikov, w, h);
+    if (poloziek_dskt_point_pola < potreba) body = (POINT*)calloc((size_t)nove_bodov, sizeof(POINT));
+    if (poloziek_dskt_rect_pola < potreba) obdlzniky = (RECT*)calloc((size_t)nove_obdlznikov, sizeof(RECT));
     if (!body || !obdlzniky) {
         if (body != centers) free(body);
         if (obdlzniky != objekty) free(obdlzniky);
@@ -58,13 +54,38 @@ int RozsirVysledky(int w, int h)
         if (poloziek_dskt_point_pola > 0) memcpy(body, centers, (size_t)poloziek_dskt_point_pola * sizeof(POINT));
         free(centers);
         centers = body;
-        poloziek_dskt_point_pola = pocet_bodov;
+        poloziek_dskt_point_pola = nove_bodov;
     }
     if (obdlzniky != objekty) {
         if (poloziek_dskt_rect_pola > 0) memcpy(obdlzniky, objekty, (size_t)poloziek_dskt_rect_pola * sizeof(RECT));
         free(objekty);
         objekty = obdlzniky;
-        poloziek_dskt_rect_pola = pocet_obdlznikov;
+        poloziek_dskt_rect_pola = nove_obdlznikov;
     }
     return 1;
+}
+
+int RozsirVysledky(int w, int h)
+{
+    int potreba = PocetPoloziek(w, h);
+    if (potreba == 0) return 0;
+    return Zvacsi(potreba, potreba, potreba);
+}
+
+// A list that is too short doubles, so that a search finding n objects grows it about log2 n times.
+static int NovaDlzka(int dlzka, int potreba)
+{
+    const int kNajmenej = 64;
+    long long nova = 2LL * dlzka;
+    if (nova < kNajmenej) nova = kNajmenej;
+    if (nova > INT_MAX) nova = INT_MAX;
+    return nova < potreba ? potreba : (int)nova;
+}
+
+int MiestoPreObjekt(int k)
+{
+    if (k < 0 || k == INT_MAX) return 0;
+    const int potreba = k + 1;
+    if (poloziek_dskt_point_pola >= potreba && poloziek_dskt_rect_pola >= potreba) return 1;
+    return Zvacsi(potreba, NovaDlzka(poloziek_dskt_point_pola, potreba), NovaDlzka(poloziek_dskt_rect_pola, potreba));
 }

@@ -15,6 +15,11 @@ RECT* AlokaciaDsktRectPola(int* pocet, int w, int h);
 // neither. 1 on success, 0 when memory runs out (both lists stay as they were).
 int RozsirVysledky(int w, int h);
 
+// Makes entry k of both lists exist before the search stores its (k + 1)-th object: a list that is
+// too short grows, keeping its entries, by what the search has found (to twice its entries, at least
+// k + 1). 1 on success, 0 when memory runs out (both lists stay as they were).
+int MiestoPreObjekt(int k);
+
 #ifdef _WIN32
 // The same for the desktop window's client size.
 POINT* AlokaciaDsktPointPola(int* pocet);

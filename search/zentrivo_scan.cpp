@@ -35,10 +35,7 @@ int main(int argc, char** argv)
     int pocet = HladajObjekty(w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - zaciatok).count();
     free(farby);
-    // The search grows both lists to (w + 5) x (h + 5) entries first; short lists mean it ran out
-    // of memory and found nothing for that reason.
-    long long potreba = ((long long)w + 5) * ((long long)h + 5);
-    if (poloziek_dskt_point_pola < potreba || poloziek_dskt_rect_pola < potreba) {
+    if (pocet < 0) {
         snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", v.obraz, w, h);
         return Chyba(chyba);
     }

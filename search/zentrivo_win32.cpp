@@ -17,7 +17,7 @@ int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vypln
     RECT plocha = {};
     GetClientRect(GetDesktopWindow(), &plocha);
     int w = plocha.right - plocha.left, h = plocha.bottom - plocha.top;
-    if (w <= 0 || h <= 0) return 0;
+    if (w <= 0 || h <= 0) return -1;
 
     // Without a window rectangle nothing is left out (a rectangle outside the desktop).
     RECT vylucene = {-1, -1, -1, -1};
@@ -29,9 +29,8 @@ int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vypln
         farby = (COLORREF*)malloc(potreba * sizeof(COLORREF));
         miest = farby ? potreba : 0;
     }
-    // No memory for the snapshot: nothing can be seen, so nothing is found.
-    if (!farby) return 0;
-    SnimkaPlochy(w, h, farby);
+    // Without the snapshot nothing was seen: the search fails rather than finding nothing.
+    if (!farby || !SnimkaPlochy(w, h, farby)) return -1;
 
     return HladajObjekty(w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
 }

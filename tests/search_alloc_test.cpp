@@ -51,7 +51,7 @@ TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
             break;
         }
         zlyhani++;
-        EXPECT_EQ(pocet, 0);
+        EXPECT_EQ(pocet, -1) << "a search without its tables fails; it does not find nothing";
         EXPECT_EQ(centers, c);
         EXPECT_EQ(objekty, o);
         EXPECT_EQ(poloziek_dskt_point_pola, bodov);
@@ -63,7 +63,35 @@ TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
         ASSERT_EQ(n.pocet, 2);
         EXPECT_EQ(n.objekty[1], (RECT{s.w - 7, s.h - 7, s.w - 2, s.h - 2}));
     }
-    EXPECT_GE(zlyhani, 2);  // at least the two result lists grow on a bigger desktop
+    EXPECT_GE(zlyhani, 2);  // at least the pixel table and the row tables grow on a bigger desktop
+}
+
+// The lists grow only when a search finds more objects than they hold. A growth that fails, for
+// either list, fails the search and leaves both lists as they were; with memory the same search
+// keeps every object.
+TEST(SearchOutOfMemory, FailedListGrowthFailsTheSearch)
+{
+    const int w = 200, h = 150;
+    ASSERT_EQ(Hladaj(NovaScena(w, h), kNicNevylucit, 4, 3, 50).pocet, 0);  // the tables for this size
+    const int vela = poloziek_dskt_point_pola + 1;
+    Scena s = Stvorceky(w, h, vela);
+    for (int k : {1, 2}) {
+        SCOPED_TRACE("failing allocation " + std::to_string(k));
+        POINT* c = centers;
+        RECT* o = objekty;
+        const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+        zlyhat_o = k;
+        EXPECT_EQ(HladajObjekty(s.w, s.h, s.farby.data(), kNicNevylucit, 4, 3, 50), -1);
+        EXPECT_EQ(zlyhat_o, 0) << "the k-th allocation was the one made to fail";
+        zlyhat_o = 0;
+        EXPECT_EQ(centers, c);
+        EXPECT_EQ(objekty, o);
+        EXPECT_EQ(poloziek_dskt_point_pola, bodov);
+        EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+    }
+    Najdene n = Hladaj(s, kNicNevylucit, 4, 3, 50);
+    ASSERT_EQ(n.pocet, vela);
+    EXPECT_EQ(n.objekty[vela - 1], Stvorcek(w, vela - 1));
 }
 
 }  // namespace

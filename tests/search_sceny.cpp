@@ -40,6 +40,23 @@ void Trojuholnik(Scena* s, int vrchol_x, int vrchol_y, int riadkov, COLORREF c)
     for (int k = 0; k < riadkov; k++) Obdlznik(s, vrchol_x - k, vrchol_y + k, vrchol_x + k, vrchol_y + k, c);
 }
 
+RECT Stvorcek(int w, int k)
+{
+    const int v_riadku = (w - 1) / 5;
+    const int x = 1 + 5 * (k % v_riadku), y = 1 + 5 * (k / v_riadku);
+    return RECT{x, y, x + 2, y + 2};
+}
+
+Scena Stvorceky(int w, int h, int pocet)
+{
+    Scena s = NovaScena(w, h);
+    for (int k = 0; k < pocet; k++) {
+        const RECT r = Stvorcek(w, k);
+        Obdlznik(&s, r.left, r.top, r.right, r.bottom, RGB(128, 128, 128));
+    }
+    return s;
+}
+
 static long long Strana(POINT a, POINT b, int x, int y)
 {
     return (long long)(b.x - a.x) * (y - a.y) - (long long)(b.y - a.y) * (x - a.x);

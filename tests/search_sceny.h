@@ -23,6 +23,11 @@ void Trojuholnik(Scena* s, int vrchol_x, int vrchol_y, int riadkov, COLORREF c);
 void Trojuholnik(Scena* s, POINT a, POINT b, POINT c, COLORREF farba);      // filled, any corners
 void Usecka(Scena* s, POINT a, POINT b, int hrubka, COLORREF c);            // hrubka x hrubka pen
 
+// Square k (from 0) of a grid of 3 x 3 squares 5 pixels apart, row by row, on a desktop w wide; and
+// a w x h desktop holding the first `pocet` of them in grey 128 (band 4), each an object at size 3.
+RECT Stvorcek(int w, int k);
+Scena Stvorceky(int w, int h, int pocet);
+
 // The product search on a scene, with its entries copied out of the result lists.
 struct Najdene {
     int pocet = 0;
