@@ -25,15 +25,21 @@ struct StatusovyText {
     int x;
     int dy;
     const char* pismo;
+    int vyska;
     COLORREF farba;
 };
 
-static const StatusovyText STATUSY[4] = {
-    {"ENTER - hľadanie", 55, 1, "Segoe UI", RGB(0, 160, 160)},
-    {"H ľ a d á m", 71, 1, "Segoe UI", RGB(0, 200, 200)},
-    {"Počet objektov %d", 47, 2, "System", RGB(0, 0, 200)},
-    {"Nič sa nenašlo", 63, 1, "Segoe UI", RGB(250, 0, 0)},
+// By status: hint, searching, found, nothing found, search failed, centres file not written. The two
+// failures have colours of their own; the last text is a point smaller so that it fits the box.
+static const StatusovyText STATUSY[] = {
+    {"ENTER - hľadanie", 55, 1, "Segoe UI", -13, RGB(0, 160, 160)},
+    {"H ľ a d á m", 71, 1, "Segoe UI", -13, RGB(0, 200, 200)},
+    {"Počet objektov %d", 47, 2, "System", -13, RGB(0, 0, 200)},
+    {"Nič sa nenašlo", 63, 1, "Segoe UI", -13, RGB(250, 0, 0)},
+    {"Hľadanie zlyhalo", 52, 1, "Segoe UI", -13, RGB(190, 0, 140)},
+    {"Stredy.txt neuložené", 42, 2, "Segoe UI", -12, RGB(215, 105, 0)},
 };
+static const int POCET_STATUSOV = sizeof STATUSY / sizeof STATUSY[0];
 
 static SIZE Text(HDC hdc, const StylTextu& styl, const char* format, int hodnota, int x, int y)
 {
@@ -80,11 +86,11 @@ static void TvarovaPomocka(HDC hdc, int s, int y)
 static void Status(HDC hdc, int ys)
 {
     Okienko(hdc, RGB(160, 210, 210), RGB(230, 240, 240), 16, 35, ys, 140, 21);
-    if (status < 0 || status > 3) return;
+    if (status < 0 || status >= POCET_STATUSOV) return;
     const StatusovyText& st = STATUSY[status];
     SIZE rozmer;
     const int hodnota = status == 2 ? PocetObjektov : -1; // only the count has a conversion
-    Napis(hdc, &rozmer, st.text, hodnota, st.x, ys + st.dy, st.farba, -13, 0, 0, st.pismo);
+    Napis(hdc, &rozmer, st.text, hodnota, st.x, ys + st.dy, st.farba, st.vyska, 0, 0, st.pismo);
 }
 
 static void PomocKlaves(HDC hdc)

@@ -133,9 +133,25 @@ void UdalostKlavesa(Akcie* akcie, UINT klavesa, DWORD sirka_desktopu)
     }
 }
 
+// A search that could not run: no object is known, and the centres file keeps what it holds.
+static void HladanieZlyhalo(Akcie* akcie)
+{
+    status = 4;
+    PocetObjektov = 0;
+    if (volba == 4)
+        volba = 2;
+    cislo_objektu = 0;
+    vypinac_TAB = 1;
+    Pridaj(akcie, AKCIA_PREKRESLI);
+}
+
 void UdalostHladanieSkoncilo(Akcie* akcie, int pocet)
 {
     Vyprazdni(akcie);
+    if (pocet < 0) {
+        HladanieZlyhalo(akcie);
+        return;
+    }
     PocetObjektov = pocet;
     // The file is rewritten after every search, also an empty one.
     Pridaj(akcie, AKCIA_ZAPIS_STREDY)->pocet = pocet;
@@ -155,6 +171,12 @@ void UdalostHladanieSkoncilo(Akcie* akcie, int pocet)
         cislo_objektu = pocet;
     vypinac_TAB = 1;
     Pridaj(akcie, AKCIA_PREKRESLI);
+}
+
+void UdalostZapisZlyhal(Akcie* akcie)
+{
+    Vyprazdni(akcie);
+    status = 5;
 }
 
 void UdalostLaveTlacidlo(Akcie* akcie)

@@ -33,7 +33,12 @@ void UdalostStart(Akcie* akcie);
 // ENTER sets status 1 and asks for [repaint, search]; the count goes to UdalostHladanieSkoncilo.
 void UdalostKlavesa(Akcie* akcie, UINT klavesa, DWORD sirka_desktopu);
 // The second step of ENTER, once the search returned `pocet`: [write the centres file, repaint].
+// A negative count is a search that could not run: status 4, no object known, [repaint] only, so the
+// centres file keeps what it holds.
 void UdalostHladanieSkoncilo(Akcie* akcie, int pocet);
+// The centres file could not be written: status 5, the objects found still count. No action: the
+// repaint that follows the writing shows it.
+void UdalostZapisZlyhal(Akcie* akcie);
 // A left click in the window brings back the hint.
 void UdalostLaveTlacidlo(Akcie* akcie);
 // A timer tick: timer 1 repaints while cursor tracking is on.

@@ -13,7 +13,8 @@ extern int vypinac_TAB;            // 1: next TAB goes to the current object; 0:
 extern DWORD sledovanie_kurzora;   // cursor tracking: 1 on, anything else off
 extern int PocetObjektov;          // objects found by the last search
 extern int cislo_objektu;          // current object, from 1; 0 none
-extern int status;                 // 0 hint, 1 searching, 2 found, 3 nothing found
+extern int status;                 // 0 hint, 1 searching, 2 found, 3 nothing found, 4 search failed,
+                                   // 5 the centres file could not be written
 extern DWORD g_dwWindowPos;        // x low 16 bits, y high 16 bits
 extern DWORD g_dwWindowSize;       // width low 16 bits, height high 16 bits
 extern DWORD g_dwWindowShow;       // show state of the window placement

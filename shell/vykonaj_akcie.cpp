@@ -20,7 +20,11 @@ void VykonajAkcie(const Akcie* akcie, const Vykonavac* v)
             break;
         }
         case AKCIA_ZAPIS_STREDY:
-            if (v->zapis_stredy) v->zapis_stredy(SUBOR_STREDOV, centers, a->pocet);
+            if (v->zapis_stredy && v->zapis_stredy(SUBOR_STREDOV, centers, a->pocet) != 0) {
+                Akcie dalsie;
+                UdalostZapisZlyhal(&dalsie);
+                VykonajAkcie(&dalsie, v);
+            }
             break;
         case AKCIA_KURZOR:
             if (v->kurzor) v->kurzor(a->x, a->y);

@@ -18,5 +18,6 @@ struct Vykonavac {
 extern const char* const SUBOR_STREDOV;
 
 // Carries out the actions in order; a search runs the second step of ENTER with its count,
-// and that step's actions are carried out before anything that follows.
+// and that step's actions are carried out before anything that follows. A centres file that cannot
+// be written (zapis_stredy not 0) is told to the control state before the next action.
 void VykonajAkcie(const Akcie* akcie, const Vykonavac* v);

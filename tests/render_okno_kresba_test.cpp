@@ -1,6 +1,7 @@
 // Layout of the control window, drawn onto the recording double of the kit.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -122,15 +123,21 @@ TEST(OknoKresba, StatusTexts)
         int x, dy;
         const char* pismo;
         COLORREF farba;
+        int vyska = -13;
     };
     const Pripad pripady[] = {
         {0, 0, "ENTER - h\xbe" "adanie", "ENTER - h\xbe" "adanie", 55, 1, "Segoe UI", RGB(0, 160, 160)},
         {1, 0, "H \xbe a d \xe1 m", "H \xbe a d \xe1 m", 71, 1, "Segoe UI", RGB(0, 200, 200)},
         {2, 17, "Po\xe8" "et objektov %d", "Po\xe8" "et objektov 17", 47, 2, "System", RGB(0, 0, 200)},
         {3, 0, "Ni\xe8 sa nena\x9alo", "Ni\xe8 sa nena\x9alo", 63, 1, "Segoe UI", RGB(250, 0, 0)},
-        {4, 0, nullptr, nullptr, 0, 0, nullptr, 0},
+        // The search failed; the centres file could not be written (with objects found, or without).
+        {4, 0, "H\xbe" "adanie zlyhalo", "H\xbe" "adanie zlyhalo", 52, 1, "Segoe UI", RGB(190, 0, 140)},
+        {5, 17, "Stredy.txt neulo\x9e" "en\xe9", "Stredy.txt neulo\x9e" "en\xe9", 42, 2, "Segoe UI", RGB(215, 105, 0), -12},
+        {5, 0, "Stredy.txt neulo\x9e" "en\xe9", "Stredy.txt neulo\x9e" "en\xe9", 42, 2, "Segoe UI", RGB(215, 105, 0), -12},
+        {6, 0, nullptr, nullptr, 0, 0, nullptr, 0},
         {-1, 0, nullptr, nullptr, 0, 0, nullptr, 0},
     };
+    std::set<COLORREF> farby;
     for (const Pripad& p : pripady) {
         SCOPED_TRACE("status " + std::to_string(p.stat));
         const std::vector<Volanie> z = Kresli({0, 20, 70, 1, p.pocet, p.pocet ? 1 : 0, p.stat});
@@ -154,11 +161,13 @@ TEST(OknoKresba, StatusTexts)
         EXPECT_EQ(t.x, p.x);
         EXPECT_EQ(t.y, box.y + p.dy);
         EXPECT_EQ(t.pismo, p.pismo);
-        EXPECT_EQ(t.vyska_pisma, -13);
+        EXPECT_EQ(t.vyska_pisma, p.vyska);
         EXPECT_EQ(t.hrube, 0);
         EXPECT_EQ(t.zvisle, 0);
         EXPECT_EQ(t.farba, p.farba);
+        farby.insert(t.farba);
     }
+    EXPECT_EQ(farby.size(), 6u) << "each status has a colour of its own";
 }
 
 // Indices of the calls in a picture with objects, volba 4 and fill 100 (see CallSequenceInEachState).

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static const int W = 120, H = 80;
@@ -31,9 +32,17 @@ static void Kurzor(int x, int y)
     kurzor.push_back(POINT{x, y});
 }
 
+// A search that cannot run, as when the snapshot cannot be had.
+static int NemozeHladat(HWND, int, int, int)
+{
+    return -1;
+}
+
+static int (*hladanie)(HWND, int, int, int) = HladajNaPloche;
+
 static void Stlac(UINT vk)
 {
-    Vykonavac v = {nullptr, nullptr, HladajNaPloche, PointPoleDoTxt, Kurzor, nullptr};
+    Vykonavac v = {nullptr, nullptr, hladanie, PointPoleDoTxt, Kurzor, nullptr};
     Akcie a;
     UdalostKlavesa(&a, vk, W);
     VykonajAkcie(&a, &v);
@@ -119,6 +128,52 @@ TEST(EnterOnDesktop, NothingFoundEmptiesTheFile)
     EXPECT_EQ(volba, 2u);
     EXPECT_EQ(cislo_objektu, 0);
     EXPECT_EQ(Subor(), "");
+    Stlac(VK_TAB);
+    EXPECT_TRUE(kurzor.empty());
+    Uprac();
+}
+
+// A folder named Stredy.txt: the file cannot be written, the window says so, and the objects found
+// still count: TAB visits them. No temporary file stays behind.
+TEST(EnterOnDesktop, UnwritableFileIsShownAndTheObjectsCount)
+{
+    NovyAdresar();
+    Plocha();
+    ObnovStav();
+    ZaistiVysledky();
+    ASSERT_EQ(mkdir(SUBOR_STREDOV, 0755), 0);
+    stupne_sedi = 4;
+    VelkostObjektu = 5;
+    Stlac(VK_RETURN);
+    EXPECT_EQ(status, 5);
+    EXPECT_EQ(PocetObjektov, 2);
+    EXPECT_EQ(cislo_objektu, 1);
+    Stlac(VK_TAB);
+    ASSERT_EQ(kurzor.size(), 1u);
+    EXPECT_EQ(kurzor[0].x, 19);
+    EXPECT_EQ(kurzor[0].y, 19);
+    EXPECT_NE(access((std::string(SUBOR_STREDOV) + ".tmp").c_str(), F_OK), 0);
+    rmdir(SUBOR_STREDOV);
+    Uprac();
+}
+
+// A search that cannot run leaves the centres file as the last search wrote it.
+TEST(EnterOnDesktop, FailedSearchKeepsTheFile)
+{
+    NovyAdresar();
+    Plocha();
+    ObnovStav();
+    ZaistiVysledky();
+    stupne_sedi = 4;
+    VelkostObjektu = 5;
+    Stlac(VK_RETURN);
+    ASSERT_EQ(Subor(), "19,19\r\n74,44\r\n");
+    hladanie = NemozeHladat;
+    Stlac(VK_RETURN);
+    hladanie = HladajNaPloche;
+    EXPECT_EQ(status, 4);
+    EXPECT_EQ(PocetObjektov, 0);
+    EXPECT_EQ(Subor(), "19,19\r\n74,44\r\n");
     Stlac(VK_TAB);
     EXPECT_TRUE(kurzor.empty());
     Uprac();

@@ -5,6 +5,7 @@
 
 static std::vector<std::string> zaznam;
 static int najdene;  // what the stand-in search returns
+static int zapis;    // what the stand-in centres file returns: 0 written
 static HWND okno = reinterpret_cast<HWND>(0x1234);
 
 static std::string Okno(HWND h)
@@ -29,7 +30,7 @@ static int Zapis(const char* subor, const POINT* body, int pocet)
 {
     zaznam.push_back(std::string("file ") + subor + " " + std::to_string(pocet) +
                      (body == centers ? "" : " (not centers)"));
-    return 0;
+    return zapis;
 }
 
 static void Kurzor(int x, int y)
@@ -90,6 +91,48 @@ TEST(RunEnter, Line4SelectedThenNothingFound)
     EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 2 object 2", "search 0 20 70 while status 1",
                                         "file Stredy.txt 0", "repaint status 3 N 0 object 0"}));
     EXPECT_EQ(volba, 2u);
+}
+
+// A search that cannot run writes no file and shows its own status; no object is known afterwards.
+// A file that cannot be written shows its own status, and the objects found still count.
+TEST(RunEnter, FailedSearchAndUnwritableFile)
+{
+    struct Pripad {
+        const char* nazov;
+        int najdene, zapis;
+        Zoznam po_hladani;
+        DWORD volba;
+    };
+    const Pripad pripady[] = {
+        {"search fails", -1, 0, {"repaint status 4 N 0 object 0"}, 2},
+        {"file not written", 3, 1, {"file Stredy.txt 3", "repaint status 5 N 3 object 2"}, 4},
+        {"nothing found, file not written", 0, 1, {"file Stredy.txt 0", "repaint status 5 N 0 object 0"}, 2},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        ObnovStav();
+        ZaistiVysledky();
+        PocetObjektov = 4;  // an earlier search found objects, and line 4 is selected
+        cislo_objektu = 2;
+        volba = 4;
+        status = 2;
+        najdene = p.najdene;
+        zapis = p.zapis;
+        Zoznam ocakavane = {"repaint status 1 N 4 object 2", "search 0 20 70 while status 1"};
+        ocakavane.insert(ocakavane.end(), p.po_hladani.begin(), p.po_hladani.end());
+        EXPECT_EQ(Stlac(VK_RETURN), ocakavane);
+        EXPECT_EQ(volba, p.volba);
+        EXPECT_EQ(vypinac_TAB, 1);
+    }
+    zapis = 0;
+    // After the unwritable file, TAB goes on as after any search.
+    najdene = 2;
+    zapis = 1;
+    ObnovStav();
+    centers[0] = POINT{5, 6};
+    Stlac(VK_RETURN);
+    zapis = 0;
+    EXPECT_EQ(Stlac(VK_TAB), (Zoznam{"cursor 5,6", "repaint status 5 N 2 object 1"}));
 }
 
 TEST(RunEnter, TabAfterTheSearchVisitsTheFoundCentres)

@@ -85,6 +85,8 @@ TEST(KitOkno, ScreenshotsOfBothModesWithAndWithoutObjects)
     const Stav stavy[] = {
         {"pred_hladanim", 0, 20, 70, 1, 0, 0, 0},
         {"najdene", 3, 20, 100, 4, 5, 2, 2},
+        {"hladanie_zlyhalo", 0, 20, 70, 2, 0, 0, 4},
+        {"neulozene", 3, 20, 100, 4, 5, 2, 5},
     };
     objekty = s_objekty;
     for (DWORD sledovanie : {0u, 1u}) {
@@ -163,5 +165,59 @@ TEST(KitOkno, ReadoutStripAlongTheBottomEdge)
     DeleteDC(platno);
     DeleteObject(bitmapa);
     DeleteObject(biela);
+    DestroyWindow(okno);
+}
+
+// Every status text lies inside the status box, with the fonts this system has: the pixels that a
+// status changes against an empty box (a status without text) all lie within the box's inside.
+TEST(KitOkno, StatusTextsFitTheStatusBox)
+{
+    HWND okno = OknoRezimu(0);
+    ASSERT_NE(okno, (HWND)NULL);
+    RECT klient;
+    GetClientRect(okno, &klient);
+    const int w = klient.right, h = klient.bottom;
+    objekty = s_objekty;
+    stupne_sedi = 0;
+    VelkostObjektu = 20;
+    percento_vyplne = 70;
+    volba = 1;
+    const int kBezTextu = 99;
+    for (int pocet : {0, 5}) {
+        for (int stav = 0; stav <= 5; ++stav) {
+            SCOPED_TRACE(testing::Message() << "status " << stav << ", " << pocet << " objects");
+            PocetObjektov = pocet;
+            cislo_objektu = pocet ? 2 : 0;
+            Plocha prazdny = NovaPlocha(w, h, RGB(255, 255, 255)), s_textom = NovaPlocha(w, h, RGB(255, 255, 255));
+            status = kBezTextu;
+            HDC platno = prazdny.hdc;
+            OnWM_PAINT(&platno, okno);
+            status = stav;
+            platno = s_textom.hdc;
+            OnWM_PAINT(&platno, okno);
+            int l = w, t = h, r = -1, b = -1, riadok_boxu = -1;
+            for (int y = 0; y < h; ++y) {
+                if (riadok_boxu < 0 && Bod(prazdny, 100, y) == RGB(230, 240, 240)) riadok_boxu = y - 1;
+                for (int x = 0; x < w; ++x)
+                    if (Bod(prazdny, x, y) != Bod(s_textom, x, y)) {
+                        if (x < l) l = x;
+                        if (x > r) r = x;
+                        if (y < t) t = y;
+                        if (y > b) b = y;
+                    }
+            }
+            ZrusPlochu(&prazdny);
+            ZrusPlochu(&s_textom);
+            ASSERT_GE(r, 0) << "the status drew a text";
+            ASSERT_GE(riadok_boxu, 0) << "status box found";
+            // The box is 140 x 21 at x 35 with a rounded outline; its inside is what the text may use.
+            EXPECT_GE(l, 35 + 2);
+            EXPECT_LE(r, 35 + 140 - 3);
+            EXPECT_GE(t, riadok_boxu + 1);
+            EXPECT_LE(b, riadok_boxu + 21 - 2);
+            std::printf("status %d: text over x %d to %d, y %d to %d; box from x 35 to 174, y %d to %d\n", stav, l,
+                        r, t, b, riadok_boxu, riadok_boxu + 20);
+        }
+    }
     DestroyWindow(okno);
 }
