@@ -2,12 +2,13 @@
 // allocated during the static initialisation of the globals, before WinMain runs.
 #include <windows.h>
 
+#include "common/dpi_win32.h"
 #include "search/vysledky.h"
 
+// In physical pixels, the size the search works on.
 static void VelkostPlochy(int* w, int* h)
 {
-    RECT r = {};
-    GetClientRect(GetDesktopWindow(), &r);
+    const RECT r = DpiPlocha();
     *w = r.right - r.left;
     *h = r.bottom - r.top;
 }

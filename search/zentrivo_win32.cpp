@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "common/dpi_win32.h"
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
 #include "search/zentrivo.h"
@@ -14,23 +15,27 @@ int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vypln
     static COLORREF* farby = NULL;
     static size_t miest = 0;
 
+    // The desktop's size, the window's rectangle and the snapshot in physical pixels, so that they
+    // agree on a scaled display and the centres are where SetCursorPos sends the cursor.
+    HANDLE dpi = DpiFyzickeZaciatok();
     RECT plocha = {};
     GetClientRect(GetDesktopWindow(), &plocha);
     int w = plocha.right - plocha.left, h = plocha.bottom - plocha.top;
-    if (w <= 0 || h <= 0) return -1;
 
     // Without a window rectangle nothing is left out (a rectangle outside the desktop).
     RECT vylucene = {-1, -1, -1, -1};
     if (!GetWindowRect(okno, &vylucene)) vylucene = RECT{-1, -1, -1, -1};
 
-    size_t potreba = (size_t)w * (size_t)h;
+    size_t potreba = w > 0 && h > 0 ? (size_t)w * (size_t)h : 0;
     if (potreba != miest) {
         free(farby);
-        farby = (COLORREF*)malloc(potreba * sizeof(COLORREF));
+        farby = potreba ? (COLORREF*)malloc(potreba * sizeof(COLORREF)) : NULL;
         miest = farby ? potreba : 0;
     }
     // Without the snapshot nothing was seen: the search fails rather than finding nothing.
-    if (!farby || !SnimkaPlochy(w, h, farby)) return -1;
+    const int snimka = farby && SnimkaPlochy(w, h, farby);
+    DpiFyzickeKoniec(dpi);
+    if (!snimka) return -1;
 
     return HladajObjekty(w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
 }

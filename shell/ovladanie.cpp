@@ -186,9 +186,10 @@ void UdalostLaveTlacidlo(Akcie* akcie)
     Pridaj(akcie, AKCIA_PREKRESLI);
 }
 
-void UdalostCasovac(Akcie* akcie, UINT id)
+void UdalostCasovac(Akcie* akcie, UINT id, int zmena)
 {
     Vyprazdni(akcie);
-    if (id == 1 && sledovanie_kurzora == 1)
+    // An unchanged picture is not drawn again: tracking costs nothing while nothing moves.
+    if (id == 1 && sledovanie_kurzora == 1 && zmena)
         Pridaj(akcie, AKCIA_PREKRESLI);
 }

@@ -41,5 +41,6 @@ void UdalostHladanieSkoncilo(Akcie* akcie, int pocet);
 void UdalostZapisZlyhal(Akcie* akcie);
 // A left click in the window brings back the hint.
 void UdalostLaveTlacidlo(Akcie* akcie);
-// A timer tick: timer 1 repaints while cursor tracking is on.
-void UdalostCasovac(Akcie* akcie, UINT id);
+// A timer tick: timer 1 repaints while cursor tracking is on and the picture would change (zmena:
+// the readout's cursor or colour, or the control state, differs from the last picture).
+void UdalostCasovac(Akcie* akcie, UINT id, int zmena);

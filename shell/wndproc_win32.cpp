@@ -1,5 +1,6 @@
 // The control window's procedure: messages become events of the control state, whose actions it
 // carries out; it paints off screen, keeps timer 1, opens the dialogs and saves on closing.
+#include "common/dpi_win32.h"
 #include "dialogs/nastavenia_dlg.h"
 #include "dialogs/o_programe.h"
 #include "render/kit.h"
@@ -8,6 +9,7 @@
 #include "search/stredy_subor.h"
 #include "search/zentrivo.h"
 #include "shell/nastavenia.h"
+#include "shell/obraz_okna.h"
 #include "shell/okno.h"
 #include "shell/ovladanie.h"
 #include "shell/rezim_okna.h"
@@ -17,14 +19,18 @@
 
 static const UINT_PTR CASOVAC = 1;
 
+static ObrazOkna s_posledny_obraz;  // what the last repaint showed
+static int s_obraz_nakresleny;      // 1 once a repaint has shown a picture
+
 static void Prekresli(HWND okno)
 {
     RedrawWindow(okno, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+// The centres are in physical pixels, as the search saw the screen.
 static void PresunKurzor(int x, int y)
 {
-    SetCursorPos(x, y);
+    DpiKurzorNa(x, y);
 }
 
 static void PoziadajZatvorit(HWND okno)
@@ -32,16 +38,33 @@ static void PoziadajZatvorit(HWND okno)
     SendMessageA(okno, WM_CLOSE, 0, 0);
 }
 
-// Canvas, content, readout when tracking, then one block transfer to the window.
+// Canvas, content, readout when tracking, then one block transfer to the window. What it showed is
+// kept for the timer ticks.
 static void Vykresli(HWND okno, RECT klient)
 {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(okno, &ps);
     initscreen(okno, &g_hdcMemWindow, g_pozadie);
     OnWM_PAINT(&g_hdcMemWindow, okno);
-    if (sledovanie_kurzora == 1) PohybMysiDesktop(okno, &g_hdcMemWindow);
+    POINT kurzor = {0, 0};
+    COLORREF farba = 0;
+    if (sledovanie_kurzora == 1) PohybMysiDesktop(okno, &g_hdcMemWindow, &kurzor, &farba);
     BitBlt(hdc, 0, 0, klient.right, klient.bottom, g_hdcMemWindow, 0, 0, SRCCOPY);
     EndPaint(okno, &ps);
+    s_posledny_obraz = ObrazTeraz(klient.right, klient.bottom, kurzor, farba);
+    s_obraz_nakresleny = 1;
+}
+
+// A tick while tracking reads the cursor and the colour under it; 1 when the picture they and the
+// control state give differs from the one shown.
+static int ZmenaObrazu(RECT klient)
+{
+    if (sledovanie_kurzora != 1) return 0;
+    POINT kurzor;
+    COLORREF farba;
+    KurzorAFarba(&kurzor, &farba);
+    const ObrazOkna teraz = ObrazTeraz(klient.right, klient.bottom, kurzor, farba);
+    return !s_obraz_nakresleny || !RovnakyObraz(&teraz, &s_posledny_obraz);
 }
 
 static INT_PTR OtvorDialog(HWND okno, int sablona, DLGPROC procedura)
@@ -82,9 +105,8 @@ static void Vykonaj(HWND okno, const Akcie* akcie)
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam)
 {
-    RECT klient, plocha;
+    RECT klient;
     GetClientRect(okno, &klient);
-    GetClientRect(GetDesktopWindow(), &plocha);
 
     Akcie akcie;
     akcie.pocet = 0;
@@ -97,11 +119,14 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam)
         Vykresli(okno, klient);
         break;
     case WM_TIMER:
-        UdalostCasovac(&akcie, (UINT)wParam);
+        UdalostCasovac(&akcie, (UINT)wParam, wParam == CASOVAC && ZmenaObrazu(klient));
         break;
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: {
+        // The minimum size's bound is the width of the desktop that the search sees.
+        const RECT plocha = DpiPlocha();
         UdalostKlavesa(&akcie, (UINT)wParam, (DWORD)(plocha.right - plocha.left));
         break;
+    }
     case WM_LBUTTONDOWN:
         UdalostLaveTlacidlo(&akcie);
         break;

@@ -20,6 +20,11 @@ gtest_discover_tests(render_tests)
 add_executable(tracking_tests tracking_sledovanie_test.cpp)
 target_link_libraries(tracking_tests PRIVATE zentrivo_tracking zentrivo_kit_zaznam GTest::gtest_main)
 gtest_discover_tests(tracking_tests)
+# The picture a timer tick compares, against the calls a full repaint makes.
+add_executable(shell_obraz_tests shell_obraz_test.cpp)
+target_link_libraries(shell_obraz_tests PRIVATE zentrivo_shell zentrivo_render zentrivo_tracking zentrivo_kit_zaznam
+                      GTest::gtest_main)
+gtest_discover_tests(shell_obraz_tests TEST_PREFIX shell.)
 # --- end render and tracking ---
 
 # --- dialogs: pictures of the About and Settings dialogs, dialog fitting, window modes ---

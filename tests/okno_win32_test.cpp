@@ -119,16 +119,63 @@ TEST_F(Okno, TicksRepaintNothingWithoutTracking)
     EXPECT_EQ(s_kresby, 0);
 }
 
-TEST_F(Okno, EveryTickRepaintsWhileTracking)
+// Waits for the next tick of timer 1.
+static bool DalsiTik()
+{
+    const int tiky = s_tiky;
+    return PumpujKym([tiky] { return s_tiky > tiky; });
+}
+
+// While tracking, every tick reads the cursor and the colour under it, and repaints exactly when the
+// picture would change: a moved cursor, a changed colour under it, a changed control state.
+TEST_F(Okno, TicksWhileTrackingRepaintWhatChanged)
 {
     sledovanie_kurzora = 1;
+    SetCursorPos(700, 600);  // away from the window
     Vytvor();
+    ASSERT_TRUE(DalsiTik());
+    s_kresby = 0;
+    s_tiky = 0;
     ASSERT_TRUE(PumpujKym([] { return s_tiky >= 10; }));
-    EXPECT_GE(s_kresby, 10);
+    EXPECT_EQ(s_kresby, 0) << "pointer and screen still: nothing to repaint";
+
+    s_kresby = 0;
+    for (int i = 1; i <= 10; i++) {
+        SetCursorPos(700 + i, 600);
+        ASSERT_TRUE(DalsiTik());
+    }
+    EXPECT_EQ(s_kresby, 10) << "one repaint for each move";
+
+    // A window of another colour appears under the still cursor.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = g_hInstance;
+    wc.hbrBackground = CreateSolidBrush(RGB(200, 30, 90));
+    wc.lpszClassName = "OknoTestFarba";
+    RegisterClassA(&wc);
+    s_kresby = 0;
+    HWND farebne = CreateWindowExA(WS_EX_TOPMOST, "OknoTestFarba", "", WS_POPUP | WS_VISIBLE, 690, 590, 40, 20,
+                                   NULL, NULL, g_hInstance, NULL);
+    ASSERT_TRUE(farebne != NULL);
+    UpdateWindow(farebne);
+    EXPECT_TRUE(PumpujKym([] { return s_kresby >= 1; })) << "the colour under the cursor changed";
+    DestroyWindow(farebne);
+    PumpujKym([] { return s_kresby >= 2; });  // and changed back
+
+    // The control state changed without a repaint of its own.
+    ASSERT_TRUE(DalsiTik());
+    s_kresby = 0;
+    status = 5;
+    ASSERT_TRUE(DalsiTik());
+    ASSERT_TRUE(DalsiTik());
+    EXPECT_EQ(s_kresby, 1);
+
     // Tracking switched off at run time: the ticks go on and repaint nothing.
     sledovanie_kurzora = 0;
+    ASSERT_TRUE(DalsiTik());
     s_tiky = 0;
     s_kresby = 0;
+    SetCursorPos(300, 600);
     ASSERT_TRUE(PumpujKym([] { return s_tiky >= 10; }));
     EXPECT_EQ(s_kresby, 0);
 }

@@ -34,16 +34,17 @@ TEST(LeftButton, BringsBackTheHintOnly)
     }
 }
 
-TEST(Timer, RepaintsOnlyTimer1WhileTracking)
+TEST(Timer, RepaintsOnlyTimer1WhileTrackingWhenThePictureChanged)
 {
-    struct { UINT id; DWORD sledovanie; const char* akcie; } riadky[] = {
-        {1, 1, "repaint"}, {2, 1, ""}, {1, 0, ""}, {1, 2, ""}, {1, 0x101, ""}};
+    struct { UINT id; DWORD sledovanie; int zmena; const char* akcie; } riadky[] = {
+        {1, 1, 1, "repaint"}, {2, 1, 1, ""}, {1, 0, 1, ""}, {1, 2, 1, ""}, {1, 0x101, 1, ""},
+        {1, 1, 0, ""}, {1, 0, 0, ""}};
     for (auto r : riadky) {
-        SCOPED_TRACE(testing::Message() << r.id << " " << r.sledovanie);
+        SCOPED_TRACE(testing::Message() << r.id << " " << r.sledovanie << " change " << r.zmena);
         ObnovStav();
         sledovanie_kurzora = r.sledovanie;
         Akcie a;
-        UdalostCasovac(&a, r.id);
+        UdalostCasovac(&a, r.id, r.zmena);
         EXPECT_EQ(Text(a), r.akcie);
     }
 }

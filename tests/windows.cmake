@@ -90,7 +90,8 @@ zentrivo_add_wine_test(dialogs_win32_test dialogs_win32_test.cpp RESOURCES
 # The window procedure on a real window: it is compiled in, as in the program.
 zentrivo_add_wine_test(okno_win32_test okno_win32_test.cpp ${CMAKE_SOURCE_DIR}/shell/wndproc_win32.cpp RESOURCES
   LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_shell zentrivo_search_win32
-       zentrivo_search zentrivo_render_win32 zentrivo_render zentrivo_tracking_win32 zentrivo_tracking comctl32)
+       zentrivo_search zentrivo_render_win32 zentrivo_render zentrivo_tracking_win32 zentrivo_tracking
+       zentrivo_common_win32 comctl32)
 # Prints what Win32 says about a window of the running program (its rectangle, style, controls).
 add_executable(okno_info e2e/okno_info_win32.cpp)
 # The end-to-end cases start Zentrivo.exe on a virtual display of their own; the scan command of the

@@ -7,6 +7,9 @@
 void KresliSledovanie(HDC hdc, int sirka, int vyska, int x, int y, COLORREF farba);
 
 #ifdef _WIN32
-// Reads the client size, the cursor and the screen pixel under it, then draws the readout onto *platno.
-void PohybMysiDesktop(HWND okno, HDC* platno);
+// The cursor's position and the colour of the screen pixel under it, in physical pixels.
+void KurzorAFarba(POINT* kurzor, COLORREF* farba);
+// Reads the client size, the cursor and the screen pixel under it, then draws the readout onto *platno;
+// the position and colour it shows go to *kurzor and *farba when they are given.
+void PohybMysiDesktop(HWND okno, HDC* platno, POINT* kurzor = NULL, COLORREF* farba = NULL);
 #endif
