@@ -1,5 +1,5 @@
-// Wine test of the desktop snapshot and of Zentrivo on the virtual display, whose root window shows
-// tests/data/win_plocha.png (tools/wine_testy.sh paints it there).
+// Wine test of the desktop snapshot, of Zentrivo on the virtual display and of replacing the centres
+// file. The display's root window shows tests/data/win_plocha.png (tools/wine_testy.sh paints it).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,10 +9,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
+#include "search/stredy_subor.h"
 #include "search/vysledky.h"
 #include "search/zentrivo.h"
 
@@ -196,4 +198,38 @@ TEST(Zentrivo, BezOknaNicNevynecha)
     Vysledok zo_snimky = Zoznamy(n);
     int m = HladajObjekty(o.w, o.h, o.farby.data(), RECT{-1, -1, -1, -1}, 4, 20, 50);
     Rovnake(zo_snimky, Zoznamy(m));
+}
+
+// The centres file on Windows: MoveFileExA replaces an existing file whole; a folder of that name
+// cannot be replaced, the failure is reported and no temporary file stays behind.
+TEST(StredySubor, NahradiSaCelyAleniePriecinok)
+{
+    char adresar[MAX_PATH];
+    GetTempPathA(MAX_PATH, adresar);
+    strcat(adresar, "zentrivo_stredy");
+    CreateDirectoryA(adresar, NULL);
+    const std::string subor = std::string(adresar) + "\\Stredy.txt";
+    const POINT body[] = {{24, 24}, {64, 24}};
+    DeleteFileA(subor.c_str());
+    RemoveDirectoryA(subor.c_str());
+    FILE* f = std::fopen(subor.c_str(), "wb");
+    ASSERT_TRUE(f != NULL);
+    std::fputs("stary obsah", f);
+    std::fclose(f);
+    EXPECT_EQ(PointPoleDoTxt(subor.c_str(), body, 2), 0);
+    char obsah[64] = {};
+    f = std::fopen(subor.c_str(), "rb");
+    ASSERT_TRUE(f != NULL);
+    std::fread(obsah, 1, sizeof obsah - 1, f);
+    std::fclose(f);
+    EXPECT_STREQ(obsah, "24,24\r\n64,24\r\n");
+    EXPECT_EQ(GetFileAttributesA((subor + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    DeleteFileA(subor.c_str());
+    ASSERT_TRUE(CreateDirectoryA(subor.c_str(), NULL));
+    EXPECT_NE(PointPoleDoTxt(subor.c_str(), body, 2), 0);
+    EXPECT_NE(GetFileAttributesA(subor.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << "the folder is still there";
+    EXPECT_EQ(GetFileAttributesA((subor + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    RemoveDirectoryA(subor.c_str());
+    RemoveDirectoryA(adresar);
 }

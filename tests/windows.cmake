@@ -41,6 +41,10 @@ target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
 target_compile_definitions(win_snimka_test PRIVATE
   ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
 zentrivo_add_wine_test(win_registre_test win_registre_test.cpp LIBS zentrivo_shell_win32 zentrivo_shell)
+# The DPI seam; its scaled-display cases run in a child process while Wine's DPI setting is 144.
+zentrivo_add_wine_test(win_dpi_test win_dpi_test.cpp
+  LIBS zentrivo_search_win32 zentrivo_search zentrivo_tracking_win32 zentrivo_tracking zentrivo_render_win32
+       zentrivo_render zentrivo_common_win32)
 # The program itself, checked on the build machine (no Wine): PE32 i386 (PE32+ x86-64 in the 64-bit
 # build), GUI, system DLLs only.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
