@@ -3,6 +3,16 @@
 
 #include "common/dpi_win32.h"
 
+// A context of the whole screen for the pixel under the cursor, made on first use (inside the DPI
+// seam) and kept until the process ends: getting and releasing the screen's context at every tick
+// cost more than all the rest of an idle tick under Wine. NULL until it can be made.
+static HDC KontextObrazovky()
+{
+    static HDC obrazovka = NULL;
+    if (!obrazovka) obrazovka = CreateDCA("DISPLAY", NULL, NULL, NULL);
+    return obrazovka;
+}
+
 void KurzorAFarba(POINT* kurzor, COLORREF* farba)
 {
     // Physical pixels: on a scaled display the position and the pixel are the screen's own.
@@ -10,10 +20,8 @@ void KurzorAFarba(POINT* kurzor, COLORREF* farba)
     POINT poloha = {0, 0};
     GetCursorPos(&poloha);
     *kurzor = poloha;
-    // The screen's context is held only for the one pixel and given back before any drawing.
-    HDC obrazovka = GetDC(NULL);
-    *farba = GetPixel(obrazovka, poloha.x, poloha.y);
-    ReleaseDC(NULL, obrazovka);
+    HDC obrazovka = KontextObrazovky();
+    *farba = obrazovka ? GetPixel(obrazovka, poloha.x, poloha.y) : CLR_INVALID;
     DpiFyzickeKoniec(dpi);
 }
 
