@@ -41,6 +41,14 @@ int main()
     std::printf("STATUS_X=%d\nSTATUS_SIRKA=%d\nSTATUS_VYSKA=%d\n", box->x, box->sirka, box->vyska);
     Farba("FARBA_STATUSU", box->farba);
 
+    // The text in the status box when the centres file could not be written (status 5).
+    const Volanie status_box = *box;
+    const std::vector<Volanie> neulozene = KresbaOkna(5);
+    for (std::size_t i = 0; i + 1 < neulozene.size(); ++i)
+        if (neulozene[i].druh == VOLANIE_OKIENKO && neulozene[i].x == status_box.x &&
+            neulozene[i].sirka == status_box.sirka && neulozene[i].vypln == status_box.vypln)
+            Farba("FARBA_NEULOZENE", neulozene[i + 1].farba);
+
     // The readout strip is the first box of the readout.
     ZaznamVymaz();
     KresliSledovanie(nullptr, 200, 100, 0, 0, 0);

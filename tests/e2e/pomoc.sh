@@ -65,6 +65,9 @@ info() {
   done < <(wine "$INFO" "$@" 2>/dev/null | tr -d '\r')
   [ -n "$I_RECT" ]
 }
+# The control window's rectangle as Win32 reports it, "left,top,right,bottom": the search leaves out
+# exactly these bounds, each counted as inside (as the scan command's --exclude does).
+vylucene() { info " Objekty" && tr ' ' , <<<"$I_RECT"; }
 zaskrtnute() { info "$1" "$2" && [ "$I_CHECKED" = "$3" ]; }
 okno_je() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
 okno_zmizlo() { ! okno_je "$1"; }
@@ -113,6 +116,14 @@ pocet_farby() { convert "$1" -crop "$3" +repage -depth 8 txt:- | grep -ci "$2" |
 pocet_cervenych() {
   convert "$1" -crop "$2" +repage -depth 8 txt:- |
     awk -F'[()]' 'NR > 1 { split($2, c, ","); if (c[1] > 200 && c[2] < 80 && c[3] < 80) n++ } END { print n + 0 }'
+}
+
+# Number of pixels within 40 of colour $3 (#RRGGBB) in each channel in picture $1, region $2: text
+# drawn in that colour, whose edges the font smooths.
+pocet_blizkych() {
+  convert "$1" -crop "$2" +repage -depth 8 txt:- |
+    awk -F'[()]' -v r=$((16#${3:1:2})) -v g=$((16#${3:3:2})) -v b=$((16#${3:5:2})) \
+      'NR > 1 { split($2, p, ","); if ((p[1] - r) ^ 2 < 1600 && (p[2] - g) ^ 2 < 1600 && (p[3] - b) ^ 2 < 1600) n++ } END { print n + 0 }'
 }
 
 # The row, relative to picture $1, of the status box's top outline: the first row with at least 40
