@@ -263,6 +263,22 @@ static int Marker(const unsigned char* d, size_t n, size_t* pos, bool volne)
 
 static bool JeSof(int m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
 
+// The Huffman tables of one DHT segment's data: each a class and number byte, 16 code counts and
+// as many values, all within the segment. The decoder keeps at most 256 codes a table and writes
+// past its arrays when the counts add up to more.
+static bool HuffmanOk(const unsigned char* p, size_t dlzka)
+{
+    size_t pos = 0;
+    while (pos < dlzka) {
+        if (dlzka - pos < 17) return false;
+        int kodov = 0;
+        for (int k = 1; k <= 16; k++) kodov += p[pos + k];
+        if (kodov > 256 || dlzka - pos - 17 < (size_t)kodov) return false;
+        pos += 17 + (size_t)kodov;
+    }
+    return true;
+}
+
 static int Jpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
 {
     const char* const kSkrateny = "the JPEG image is cut short (it ends before its end marker)";
@@ -279,6 +295,8 @@ static int Jpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
         if (Be16(d + pos) < 2) return Dovod(dovod, miesto, "the JPEG image is damaged (a segment length)");
         if (n - pos < Be16(d + pos)) return Dovod(dovod, miesto, "%s", kSkrateny);
         if (JeSof(m)) break;
+        if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
+            return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
         pos += Be16(d + pos);
     }
     if (m != 0xC0 && m != 0xC1 && m != 0xC2)
@@ -304,6 +322,8 @@ static int Jpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
         if (!segment) return Dovod(dovod, miesto, "the JPEG image is damaged (an unexpected marker or byte)");
         if (n - pos < 2 || n - pos < Be16(d + pos)) return Dovod(dovod, miesto, "%s", kSkrateny);
         if (Be16(d + pos) < 2) return Dovod(dovod, miesto, "the JPEG image is damaged (a segment length)");
+        if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
+            return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
         pos += Be16(d + pos);
         if (m != 0xDA) continue;
         sken = true;

@@ -37,27 +37,32 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
         snprintf(chyba, miesto, "%s: %s", meno, dovod);
         return nullptr;
     }
-    int sirka = 0, vyska = 0;
+    int sirka = 0, vyska = 0, zloziek = 0;
     const char* dovod_dekodera = "";
-    unsigned char* rgb = DekodujRgb(data, dlzka, &sirka, &vyska, &dovod_dekodera);
-    if (!rgb) {
+    unsigned char* pixely = DekodujObraz(data, dlzka, &sirka, &vyska, &zloziek, &dovod_dekodera);
+    if (!pixely) {
         snprintf(chyba, miesto, "%s: the %s image is damaged (%s)", meno, hl.nazov, dovod_dekodera);
         return nullptr;
     }
-    if (sirka != hl.w || vyska != hl.h) {
-        UvolniRgb(rgb);
+    if (sirka != hl.w || vyska != hl.h || zloziek < 1 || zloziek > 4) {
+        UvolniObraz(pixely);
         snprintf(chyba, miesto, "%s: the %s image is damaged (its size)", meno, hl.nazov);
         return nullptr;
     }
     size_t pocet = (size_t)sirka * (size_t)vyska;
     COLORREF* farby = (COLORREF*)malloc(pocet * sizeof(COLORREF));
     if (!farby) {
-        UvolniRgb(rgb);
+        UvolniObraz(pixely);
         snprintf(chyba, miesto, "%s: not enough memory for a %d x %d image", meno, sirka, vyska);
         return nullptr;
     }
-    for (size_t k = 0; k < pocet; k++) farby[k] = RGB(rgb[3 * k], rgb[3 * k + 1], rgb[3 * k + 2]);
-    UvolniRgb(rgb);
+    // Grey counts as red, green and blue alike; alpha is dropped.
+    const bool sedy = zloziek < 3;
+    for (size_t k = 0; k < pocet; k++) {
+        const unsigned char* p = pixely + k * (size_t)zloziek;
+        farby[k] = sedy ? RGB(p[0], p[0], p[0]) : RGB(p[0], p[1], p[2]);
+    }
+    UvolniObraz(pixely);
     *w = sirka;
     *h = vyska;
     return farby;
