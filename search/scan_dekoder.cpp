@@ -6,8 +6,9 @@
 #include <climits>
 #include <cstdlib>
 
-// The decoder leaves some buffers partly unwritten when a file is damaged (a progressive JPEG's
-// coefficients without their scans): zero-filled blocks keep such pixels defined.
+// The decoder leaves a buffer partly unwritten where its input runs short (a PPM/PGM or TGA row it
+// cannot read): zero-filled blocks keep every pixel defined should a case get past the checks made
+// before decoding.
 #define STBI_MALLOC(velkost) calloc(1, velkost)
 #define STBI_REALLOC(blok, velkost) realloc(blok, velkost)
 #define STBI_FREE(blok) free(blok)
@@ -25,8 +26,8 @@
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 #pragma GCC diagnostic ignored "-Wsign-compare"
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
-#pragma GCC diagnostic ignored "-Wstringop-overflow"
 #ifndef __clang__
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 #include "stb_image.h"

@@ -1,7 +1,9 @@
-// The layout of the image formats the scan command reads. Each format is parsed the way the decoder
-// (stb_image) parses it, so that the offsets found here are the ones it will read from: the decoder
-// itself gives zeros or leaves pixels unset where a file ends early, and says nothing.
+// The layout of the image formats the scan command reads: which one a file is, and the walks of the
+// PPM/PGM, BMP and TGA layouts. Each format is parsed the way the decoder (stb_image) parses it, so
+// that the offsets found here are the ones it will read from: the decoder itself gives zeros or
+// leaves pixels unset where a file ends early, and says nothing.
 #include "search/scan_formaty.h"
+#include "search/scan_formaty_spolocne.h"
 
 #include <climits>
 #include <cstdarg>
@@ -9,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
-static int Dovod(char* dovod, size_t miesto, const char* format, ...)
+int Dovod(char* dovod, size_t miesto, const char* format, ...)
 {
     va_list zoznam;
     va_start(zoznam, format);
@@ -18,12 +20,7 @@ static int Dovod(char* dovod, size_t miesto, const char* format, ...)
     return 0;
 }
 
-static uint32_t Le16(const unsigned char* p) { return (uint32_t)p[0] | (uint32_t)p[1] << 8; }
-static uint32_t Le32(const unsigned char* p) { return Le16(p) | Le16(p + 2) << 16; }
-static uint32_t Be16(const unsigned char* p) { return (uint32_t)p[0] << 8 | p[1]; }
-static uint32_t Be32(const unsigned char* p) { return Be16(p) << 16 | Be16(p + 2); }
-
-static const char* const kBezPixelov = "the image has no pixels";
+const char* const kBezPixelov = "the image has no pixels";
 
 // --- PPM/PGM: "P5" or "P6", width, height and largest value in text, then the samples ---
 
@@ -88,6 +85,8 @@ static int Bmp(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
 {
     const uint32_t velkost = n >= 18 ? Le32(d + 14) : 0;
     if (n < 18 || n < 14 + (size_t)velkost) return Dovod(dovod, miesto, "the BMP image is cut short (in its header)");
+    if (velkost != 12 && velkost != 40 && velkost != 56 && velkost != 108 && velkost != 124)
+        return Dovod(dovod, miesto, "the BMP image has a header of %u bytes, a kind that is not read", velkost);
     const int ofset = (int32_t)Le32(d + 10);
     const bool os2 = velkost == 12;
     long long h;
@@ -204,148 +203,13 @@ static int Tga(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     return 1;
 }
 
-// --- PNG: signature, then chunks (length, type, data, CRC) from IHDR to IEND ---
-
-static const unsigned char kPngPodpis[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
-static uint32_t Crc(const unsigned char* p, size_t dlzka)
-{
-    static uint32_t tabulka[256];
-    if (tabulka[1] == 0) {
-        for (uint32_t k = 0; k < 256; k++) {
-            uint32_t c = k;
-            for (int b = 0; b < 8; b++) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            tabulka[k] = c;
-        }
-    }
-    uint32_t c = 0xFFFFFFFFu;
-    for (size_t k = 0; k < dlzka; k++) c = tabulka[(c ^ p[k]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-static int Png(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
-{
-    if (n < 33) return Dovod(dovod, miesto, "the PNG image is cut short (in its header)");
-    if (Be32(d + 8) != 13 || Be32(d + 12) != Be32((const unsigned char*)"IHDR"))
-        return Dovod(dovod, miesto, "the PNG image is damaged (it does not start with its header chunk)");
-    hl->w = Be32(d + 16);
-    hl->h = Be32(d + 20);
-    if (hl->w > 0x7FFFFFFF || hl->h > 0x7FFFFFFF) return Dovod(dovod, miesto, "the PNG image is damaged (in its header)");
-    if (hl->w == 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
-    if (!aj_data) return 1;
-    size_t pos = 8;
-    for (;;) {
-        if (n - pos < 12) return Dovod(dovod, miesto, "the PNG image is cut short (no IEND chunk)");
-        const uint32_t dlzka = Be32(d + pos);
-        if (dlzka > 0x7FFFFFFF) return Dovod(dovod, miesto, "the PNG image is damaged (a chunk longer than 2 GB)");
-        if (n - pos - 12 < dlzka) return Dovod(dovod, miesto, "the PNG image is cut short (no IEND chunk)");
-        if (Crc(d + pos + 4, 4 + (size_t)dlzka) != Be32(d + pos + 8 + dlzka))
-            return Dovod(dovod, miesto, "the PNG image is damaged (a chunk fails its CRC)");
-        if (Be32(d + pos + 4) == Be32((const unsigned char*)"IEND")) return 1;
-        pos += 12 + (size_t)dlzka;
-    }
-}
-
-// --- JPEG: markers and their segments, entropy-coded data after each scan header, to EOI ---
-
-// The next marker from pos on: fill bytes 0xFF skipped; junk before the marker is allowed only while
-// `volne` (the decoder skips it between the header's segments). Returns the marker, or -1 when the
-// data end first and -2 for junk where a marker must be.
-static int Marker(const unsigned char* d, size_t n, size_t* pos, bool volne)
-{
-    while (*pos < n && d[*pos] != 0xFF) {
-        if (!volne) return -2;
-        ++*pos;
-    }
-    while (*pos < n && d[*pos] == 0xFF) ++*pos;
-    return *pos < n ? d[(*pos)++] : -1;
-}
-
-static bool JeSof(int m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
-
-// The Huffman tables of one DHT segment's data: each a class and number byte, 16 code counts and
-// as many values, all within the segment. The decoder keeps at most 256 codes a table and writes
-// past its arrays when the counts add up to more.
-static bool HuffmanOk(const unsigned char* p, size_t dlzka)
-{
-    size_t pos = 0;
-    while (pos < dlzka) {
-        if (dlzka - pos < 17) return false;
-        int kodov = 0;
-        for (int k = 1; k <= 16; k++) kodov += p[pos + k];
-        if (kodov > 256 || dlzka - pos - 17 < (size_t)kodov) return false;
-        pos += 17 + (size_t)kodov;
-    }
-    return true;
-}
-
-static int Jpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
-{
-    const char* const kSkrateny = "the JPEG image is cut short (it ends before its end marker)";
-    size_t pos = 0;
-    Marker(d, n, &pos, false);  // the start marker, already recognised
-    int m;
-    // The header: segments up to the frame header, which gives the size.
-    for (;;) {
-        m = Marker(d, n, &pos, true);
-        if (m < 0) return Dovod(dovod, miesto, "%s", kSkrateny);
-        if (m == 0xD9 || (m >= 0xD0 && m <= 0xD8) || m == 0x01)
-            return Dovod(dovod, miesto, "the JPEG image is damaged (no frame header)");
-        if (n - pos < 2) return Dovod(dovod, miesto, "%s", kSkrateny);
-        if (Be16(d + pos) < 2) return Dovod(dovod, miesto, "the JPEG image is damaged (a segment length)");
-        if (n - pos < Be16(d + pos)) return Dovod(dovod, miesto, "%s", kSkrateny);
-        if (JeSof(m)) break;
-        if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
-            return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
-        pos += Be16(d + pos);
-    }
-    if (m != 0xC0 && m != 0xC1 && m != 0xC2)
-        return Dovod(dovod, miesto, "the JPEG image is of a kind that is not read (lossless or arithmetic-coded)");
-    if (Be16(d + pos) < 8) return Dovod(dovod, miesto, "the JPEG image is damaged (its frame header)");
-    hl->h = Be16(d + pos + 3);
-    hl->w = Be16(d + pos + 5);
-    if (hl->w == 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
-    if (!aj_data) return 1;
-    pos += Be16(d + pos);
-
-    // After the frame header: tables, scans and their coded data, until the end marker.
-    bool sken = false;
-    for (;;) {
-        m = Marker(d, n, &pos, false);
-        if (m == -1) return Dovod(dovod, miesto, "%s", kSkrateny);
-        if (m == 0xD9) {
-            if (!sken) return Dovod(dovod, miesto, "the JPEG image is damaged (no scan)");
-            return 1;
-        }
-        const bool segment = m == 0xC4 || m == 0xDB || m == 0xDD || m == 0xDA || m == 0xDC || (m >= 0xE0 && m <= 0xEF) ||
-                             m == 0xFE;
-        if (!segment) return Dovod(dovod, miesto, "the JPEG image is damaged (an unexpected marker or byte)");
-        if (n - pos < 2 || n - pos < Be16(d + pos)) return Dovod(dovod, miesto, "%s", kSkrateny);
-        if (Be16(d + pos) < 2) return Dovod(dovod, miesto, "the JPEG image is damaged (a segment length)");
-        if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
-            return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
-        pos += Be16(d + pos);
-        if (m != 0xDA) continue;
-        sken = true;
-        // Coded data: a 0xFF is followed by 0 (a data byte) or a restart marker, else a marker begins.
-        for (;;) {
-            while (pos < n && d[pos] != 0xFF) pos++;
-            size_t za = pos;
-            while (za < n && d[za] == 0xFF) za++;
-            if (za >= n) return Dovod(dovod, miesto, "%s", kSkrateny);
-            if (d[za] != 0 && (d[za] < 0xD0 || d[za] > 0xD7)) break;
-            pos = za + 1;
-        }
-    }
-}
-
 // --- recognising the format ---
 
 static int Rozober(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
 {
     switch (hl->druh) {
-    case kPng: return Png(d, n, hl, aj_data, dovod, miesto);
-    case kJpeg: return Jpeg(d, n, hl, aj_data, dovod, miesto);
+    case kPng: return RozoberPng(d, n, hl, aj_data, dovod, miesto);
+    case kJpeg: return RozoberJpeg(d, n, hl, aj_data, dovod, miesto);
     case kBmp: return Bmp(d, n, hl, aj_data, dovod, miesto);
     case kPnm: return Pnm(d, n, hl, aj_data, dovod, miesto);
     case kTga: return Tga(d, n, hl, aj_data, dovod, miesto);
@@ -360,7 +224,7 @@ int CitajHlavicku(const unsigned char* d, size_t n, HlavickaObrazu* hl, char* do
     while (k < n && d[k] == 0xFF) k++;
     if (k > 0 && k < n && d[k] == 0xD8) {
         *hl = HlavickaObrazu{kJpeg, "JPEG", 0, 0};
-    } else if (n >= 8 && memcmp(d, kPngPodpis, 8) == 0) {
+    } else if (n >= 8 && memcmp(d, kPngPodpis, sizeof kPngPodpis) == 0) {
         *hl = HlavickaObrazu{kPng, "PNG", 0, 0};
     } else if (n >= 2 && d[0] == 'B' && d[1] == 'M') {
         *hl = HlavickaObrazu{kBmp, "BMP", 0, 0};
