@@ -2,6 +2,8 @@
 # Makes the fuzz target's seed corpus in fuzz/korpus/ with ImageMagick: one small picture of grey
 # shapes in each format and variant the scan command reads, after the seven settings bytes (band 4,
 # minimum 3, fill 50 %, nothing left out). The files are committed; run this only to renew them.
+# The nalez_* files beside them are campaign findings kept as they were found: a JPEG Huffman
+# table of more than 256 codes, a 16-bit PGM, and a JPEG whose DC sums overflow int.
 set -euo pipefail
 cd "$(dirname "$0")/korpus"
 tmp=$(mktemp -d)

@@ -16,7 +16,7 @@ namespace {
 // Bytes 0 to 6: band, minimum size, fill percentage, and the left-out rectangle L, T, R, B as
 // signed bytes; the image follows.
 const size_t kNastavenia = 7;
-const long long kMaxPixelov = 1 << 20;  // larger images only slow the campaign down
+const long long kMaxPixelov = 1 << 18;  // larger images only slow the campaign down
 const long long kPreReferenciu = 64 * 64;
 
 void Zlyhaj(const char* co, int k)
