@@ -1,10 +1,7 @@
 // Arrow keys, framed boxes and lines of the kit, each with its own pens and brushes.
+#include "render/farby_klaves.h"
 #include "render/kit.h"
 #include "render/sipky.h"
-
-static const COLORREF OBRYS_KLAVESY = RGB(0, 190, 255);
-static const COLORREF VYPLN_KLAVESY = RGB(150, 200, 255);
-static const COLORREF FARBA_ZNAKU = RGB(80, 100, 120);
 
 // The rounded square key, then the glyph polygon over it with a 2-pixel pen.
 static void Sipka(HDC hdc, int smer, int velkost, int x, int y)
