@@ -67,6 +67,9 @@ INT_PTR SpravaDialogu(HWND dlg, UINT sprava, WPARAM wParam, Dialog* d)
 {
     INT_PTR vysledok = 0;
     switch (sprava) {
+    case WM_INITDIALOG:
+        d->inicializuj(dlg);
+        break;
     case WM_PAINT:
         Maluj(dlg, d->maluj);
         break;

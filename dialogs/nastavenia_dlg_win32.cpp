@@ -9,7 +9,8 @@
 
 HBRUSH g_pozadieDlg2 = NULL;
 
-static Dialog s_dialog = {OnWM_PAINTDLG2, &g_pozadieDlg2, 1, NULL, NULL};
+static void Inicializuj(HWND dlg);
+static Dialog s_dialog = {Inicializuj, OnWM_PAINTDLG2, &g_pozadieDlg2, 1, NULL, NULL};
 
 static void Inicializuj(HWND dlg)
 {
@@ -42,18 +43,9 @@ void DokonciRezimOkna(HWND okno)
 INT_PTR CALLBACK ProceduraDialogu2(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
-    INT_PTR vysledok = 0;
-    switch (sprava) {
-    case WM_INITDIALOG:
-        Inicializuj(dlg);
-        break;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) Ok(dlg);
-        else if (LOWORD(wParam) == IDCANCEL) ZatvorDialog(dlg, &s_dialog, 2);
-        break;
-    default:
-        vysledok = SpravaDialogu(dlg, sprava, wParam, &s_dialog);
-        break;
-    }
-    return vysledok;
+    // Only OK (ENTER) and Cancel (ESC) end it; the check box toggles by itself.
+    if (sprava == WM_COMMAND && LOWORD(wParam) == IDOK) Ok(dlg);
+    else if (sprava == WM_COMMAND && LOWORD(wParam) == IDCANCEL) ZatvorDialog(dlg, &s_dialog, 2);
+    else return SpravaDialogu(dlg, sprava, wParam, &s_dialog);
+    return 0;
 }

@@ -6,7 +6,8 @@
 
 HBRUSH g_pozadieDlg = NULL;
 
-static Dialog s_dialog = {OnWM_PAINTDLG, &g_pozadieDlg, 0, NULL, NULL};
+static void Inicializuj(HWND dlg);
+static Dialog s_dialog = {Inicializuj, OnWM_PAINTDLG, &g_pozadieDlg, 0, NULL, NULL};
 
 static void Inicializuj(HWND dlg)
 {
@@ -18,20 +19,9 @@ static void Inicializuj(HWND dlg)
 INT_PTR CALLBACK ProceduraDialogu(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
-    INT_PTR vysledok = 0;
-    switch (sprava) {
-    case WM_INITDIALOG:
-        Inicializuj(dlg);
-        break;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) ZatvorDialog(dlg, &s_dialog, LOWORD(wParam));
-        break;
-    case WM_LBUTTONDOWN:
-        ZatvorDialog(dlg, &s_dialog, LOWORD(wParam));
-        break;
-    default:
-        vysledok = SpravaDialogu(dlg, sprava, wParam, &s_dialog);
-        break;
-    }
-    return vysledok;
+    // OK and ENTER (command 1), ESC (command 2) and a left click on the surface close it alike.
+    const bool prikaz = sprava == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
+    if (!prikaz && sprava != WM_LBUTTONDOWN) return SpravaDialogu(dlg, sprava, wParam, &s_dialog);
+    ZatvorDialog(dlg, &s_dialog, LOWORD(wParam));
+    return 0;
 }
