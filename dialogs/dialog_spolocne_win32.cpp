@@ -1,4 +1,4 @@
-// The steps the two dialogs share: initialisation, painting, colours, closing, freeing, fitting.
+// What the two dialogs share: initialisation, fitting, painting, colours, freeing and closing.
 #include "dialogs/dialog_spolocne_win32.h"
 #include "dialogs/rozmer_dlg.h"
 #include "render/pismo_win32.h"
@@ -30,13 +30,61 @@ static HFONT PismoTlacidiel(int vyska, const char* pismo)
     return CreateFontIndirectA(&lf);
 }
 
-void ZacniDialog(HWND dlg, Dialog* d, int id, int vyska_pisma, const char* pismo)
+// The initialisation both dialogs share, in its order: brush, class, frame, the buttons' font.
+static void Zacni(HWND dlg, Dialog* d)
 {
-    *d->pozadie = VzorovyStetec(id, &d->bitmapa);
+    *d->pozadie = VzorovyStetec(d->id_bitmapy, &d->bitmapa);
     UpravTriedu(dlg);
     SetWindowLongA(dlg, GWL_STYLE, WS_POPUP);
     SetWindowLongA(dlg, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
-    d->pismo = PismoTlacidiel(vyska_pisma, pismo);
+    d->tlacidla = PismoTlacidiel(d->vyska_pisma, d->pismo);
+    SendDlgItemMessageA(dlg, IDOK, WM_SETFONT, (WPARAM)d->tlacidla, 1);
+    if (d->tlacidiel == 2) SendDlgItemMessageA(dlg, IDCANCEL, WM_SETFONT, (WPARAM)d->tlacidla, 1);
+}
+
+// The rectangle that `kresba` paints, measured on a scratch context in the dialog's format.
+static RECT ZmerajKresbu(HWND dlg, void (*kresba)(HDC, RECT*))
+{
+    HDC okno = GetDC(dlg);
+    HDC mer = CreateCompatibleDC(okno);
+    HBITMAP bmp = CreateCompatibleBitmap(okno, 1, 1);
+    HGDIOBJ stara = SelectObject(mer, bmp);
+    RECT obsah;
+    kresba(mer, &obsah);
+    SelectObject(mer, stara);
+    DeleteObject(bmp);
+    DeleteDC(mer);
+    ReleaseDC(dlg, okno);
+    return obsah;
+}
+
+// Lets the platform recompute the frame that the initialisation changed, puts the dialog's corner
+// where the template put its client area, and widens and lengthens the dialog as far as needed to
+// show its controls and what `kresba` paints, with a small margin.
+static void PrisposobDialog(HWND dlg, void (*kresba)(HDC, RECT*))
+{
+    // The template placed the client area at its position; the caption-less dialog starts there.
+    POINT roh = {0, 0};
+    ClientToScreen(dlg, &roh);
+    // Without this the caption and modal frame of the template keep their room.
+    SetWindowPos(dlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+
+    RECT obsah = ZmerajKresbu(dlg, kresba);
+    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(NULL, dlg, (POINT*)&r, 2);
+        ZahrnObdlznik(&obsah, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+
+    RECT k;
+    GetClientRect(dlg, &k);
+    SIZE klient = {k.right, k.bottom};
+    SIZE chyba = ChybajuciRozmer(klient, obsah, OKRAJ);
+    RECT w;
+    GetWindowRect(dlg, &w);
+    SetWindowPos(dlg, NULL, roh.x, roh.y, w.right - w.left + chyba.cx, w.bottom - w.top + chyba.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static void Maluj(HWND dlg, void (*maluj)(HDC))
@@ -68,7 +116,9 @@ INT_PTR SpravaDialogu(HWND dlg, UINT sprava, WPARAM wParam, Dialog* d)
     INT_PTR vysledok = 0;
     switch (sprava) {
     case WM_INITDIALOG:
-        d->inicializuj(dlg);
+        Zacni(dlg, d);
+        if (d->dokonci) d->dokonci(dlg);
+        PrisposobDialog(dlg, d->kresba);
         break;
     case WM_PAINT:
         Maluj(dlg, d->maluj);
@@ -91,49 +141,8 @@ INT_PTR SpravaDialogu(HWND dlg, UINT sprava, WPARAM wParam, Dialog* d)
 void ZatvorDialog(HWND dlg, Dialog* d, INT_PTR vysledok)
 {
     RedrawWindow(g_hwnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    DeleteObject(d->pismo);
-    d->pismo = NULL;
+    DeleteObject(d->tlacidla);
+    d->tlacidla = NULL;
     EndDialog(dlg, vysledok);
 }
 
-// The rectangle that `kresba` paints, measured on a scratch context in the dialog's format.
-static RECT ZmerajKresbu(HWND dlg, void (*kresba)(HDC, RECT*))
-{
-    HDC okno = GetDC(dlg);
-    HDC mer = CreateCompatibleDC(okno);
-    HBITMAP bmp = CreateCompatibleBitmap(okno, 1, 1);
-    HGDIOBJ stara = SelectObject(mer, bmp);
-    RECT obsah;
-    kresba(mer, &obsah);
-    SelectObject(mer, stara);
-    DeleteObject(bmp);
-    DeleteDC(mer);
-    ReleaseDC(dlg, okno);
-    return obsah;
-}
-
-void PrisposobDialog(HWND dlg, void (*kresba)(HDC, RECT*))
-{
-    // The template placed the client area at its position; the caption-less dialog starts there.
-    POINT roh = {0, 0};
-    ClientToScreen(dlg, &roh);
-    // Without this the caption and modal frame of the template keep their room.
-    SetWindowPos(dlg, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-
-    RECT obsah = ZmerajKresbu(dlg, kresba);
-    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(c, &r);
-        MapWindowPoints(NULL, dlg, (POINT*)&r, 2);
-        ZahrnObdlznik(&obsah, r.left, r.top, r.right - r.left, r.bottom - r.top);
-    }
-
-    RECT k;
-    GetClientRect(dlg, &k);
-    SIZE klient = {k.right, k.bottom};
-    SIZE chyba = ChybajuciRozmer(klient, obsah, OKRAJ);
-    RECT w;
-    GetWindowRect(dlg, &w);
-    SetWindowPos(dlg, NULL, roh.x, roh.y, w.right - w.left + chyba.cx, w.bottom - w.top + chyba.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}

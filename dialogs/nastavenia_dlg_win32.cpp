@@ -9,18 +9,15 @@
 
 HBRUSH g_pozadieDlg2 = NULL;
 
-static void Inicializuj(HWND dlg);
-static Dialog s_dialog = {Inicializuj, OnWM_PAINTDLG2, &g_pozadieDlg2, 1, NULL, NULL};
-
-static void Inicializuj(HWND dlg)
+// The box shows whether tracking is on: exactly 1.
+static void Zaskrtni(HWND dlg)
 {
-    ZacniDialog(dlg, &s_dialog, IDB_POZADIE_NASTAVENIA, -10, "Tahoma");
-    SendDlgItemMessageA(dlg, IDOK, WM_SETFONT, (WPARAM)s_dialog.pismo, 1);
-    SendDlgItemMessageA(dlg, IDCANCEL, WM_SETFONT, (WPARAM)s_dialog.pismo, 1);
-    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK,
-                        sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-    PrisposobDialog(dlg, KresbaNastavenia);
+    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK, sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
+
+// Bitmap 203; OK and Cancel in Tahoma of height -10; the check box erased with the dialog's brush.
+static Dialog s_dialog = {IDB_POZADIE_NASTAVENIA, -10, "Tahoma", 2, Zaskrtni, OnWM_PAINTDLG2, KresbaNastavenia,
+                          &g_pozadieDlg2, 1, NULL, NULL};
 
 // OK sets the mode up every time, also when the box was not changed.
 static void Ok(HWND dlg)

@@ -6,15 +6,9 @@
 
 HBRUSH g_pozadieDlg = NULL;
 
-static void Inicializuj(HWND dlg);
-static Dialog s_dialog = {Inicializuj, OnWM_PAINTDLG, &g_pozadieDlg, 0, NULL, NULL};
-
-static void Inicializuj(HWND dlg)
-{
-    ZacniDialog(dlg, &s_dialog, IDB_POZADIE_O_PROGRAME, -12, "Segoe UI");
-    SendDlgItemMessageA(dlg, IDOK, WM_SETFONT, (WPARAM)s_dialog.pismo, 1);
-    PrisposobDialog(dlg, KresbaOPrograme);
-}
+// Bitmap 202; the OK button in Segoe UI of height -12.
+static Dialog s_dialog = {IDB_POZADIE_O_PROGRAME, -12, "Segoe UI", 1, NULL, OnWM_PAINTDLG, KresbaOPrograme,
+                          &g_pozadieDlg, 0, NULL, NULL};
 
 INT_PTR CALLBACK ProceduraDialogu(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam)
 {
