@@ -12,7 +12,8 @@ HBRUSH g_pozadieDlg2 = NULL;
 // The box shows whether tracking is on: exactly 1.
 static void Zaskrtni(HWND dlg)
 {
-    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK, sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    WPARAM stav = sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED;
+    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK, stav, 0);
 }
 
 // Bitmap 203; OK and Cancel in Tahoma of height -10; the check box erased with the dialog's brush.
