@@ -1,4 +1,4 @@
-// Settings dialog: its painting (platform-free) and, in the Windows build, its dialog procedure.
+// The Settings dialog's picture, platform-free; its procedure is in nastavenia_dlg_win32.h.
 #pragma once
 #include "common/wintypes.h"
 
@@ -7,7 +7,3 @@ void OnWM_PAINTDLG2(HDC hdc);
 // The same painting; *obsah gets the rectangle it covers (right and bottom exclusive).
 void KresbaNastavenia(HDC hdc, RECT* obsah);
 
-#ifdef _WIN32
-extern HBRUSH g_pozadieDlg2; // background pattern brush of the Settings dialog (bitmap 203)
-INT_PTR CALLBACK ProceduraDialogu2(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam);
-#endif

@@ -1,5 +1,6 @@
 // The Settings dialog's procedure: the cursor-tracking check box, OK switching the window mode.
-#include "dialogs/dialog_spolocne.h"
+#include "dialogs/nastavenia_dlg_win32.h"
+#include "dialogs/dialog_spolocne_win32.h"
 #include "dialogs/nastavenia_dlg.h"
 #include "resources/resource.h"
 #include "shell/okno.h"
@@ -8,29 +9,16 @@
 
 HBRUSH g_pozadieDlg2 = NULL;
 
-static HBITMAP s_bitmapa = NULL; // bitmap behind g_pozadieDlg2, freed with it
-static HFONT s_pismo = NULL;     // the buttons' font, for the life of the dialog
-
-static void Inicializuj(HWND dlg)
+// The box shows whether tracking is on: exactly 1.
+static void Zaskrtni(HWND dlg)
 {
-    g_pozadieDlg2 = VzorovyStetec(IDB_POZADIE_NASTAVENIA, &s_bitmapa);
-    UpravTriedu(dlg);
-    BezRamu(dlg);
-    s_pismo = PismoTlacidiel(-10, "Tahoma");
-    SendDlgItemMessageA(dlg, IDOK, WM_SETFONT, (WPARAM)s_pismo, 1);
-    SendDlgItemMessageA(dlg, IDCANCEL, WM_SETFONT, (WPARAM)s_pismo, 1);
-    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK,
-                        sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-    PrisposobDialog(dlg, KresbaNastavenia);
+    WPARAM stav = sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED;
+    SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_SETCHECK, stav, 0);
 }
 
-static void Skonci(HWND dlg, INT_PTR vysledok)
-{
-    RedrawWindow(g_hwnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    DeleteObject(s_pismo);
-    s_pismo = NULL;
-    EndDialog(dlg, vysledok);
-}
+// Bitmap 203; OK and Cancel in Tahoma of height -10; the check box erased with the dialog's brush.
+static Dialog s_dialog = {IDB_POZADIE_NASTAVENIA, -10, "Tahoma", 2, Zaskrtni, OnWM_PAINTDLG2, KresbaNastavenia,
+                          &g_pozadieDlg2, 1, NULL, NULL};
 
 // OK sets the mode up every time, also when the box was not changed.
 static void Ok(HWND dlg)
@@ -38,39 +26,24 @@ static void Ok(HWND dlg)
     LRESULT stav = SendDlgItemMessageA(dlg, IDC_SLEDOVAT_KURZOR, BM_GETCHECK, 0, 0);
     sledovanie_kurzora = stav == BST_CHECKED ? 1 : 0;
     NastavRezimOkna(g_hwnd, sledovanie_kurzora);
-    Skonci(dlg, 1);
+    ZatvorDialog(dlg, &s_dialog, 1);
+}
+
+void DokonciRezimOkna(HWND okno)
+{
+    // Wine does not make a window topmost while it owns a popup (the popup becomes topmost instead);
+    // on Windows the window is topmost already and nothing is done.
+    const bool navrchu = (GetWindowLongA(okno, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (RezimPreSledovanie(sledovanie_kurzora).navrchu && !navrchu)
+        SetWindowPos(okno, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 INT_PTR CALLBACK ProceduraDialogu2(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam)
 {
     (void)lParam;
-    INT_PTR vysledok = 0;
-    switch (sprava) {
-    case WM_INITDIALOG:
-        Inicializuj(dlg);
-        break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(dlg, &ps);
-        OnWM_PAINTDLG2(hdc);
-        EndPaint(dlg, &ps);
-        break;
-    }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        SetBkMode((HDC)wParam, TRANSPARENT);
-        vysledok = (INT_PTR)g_pozadieDlg2;
-        break;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) Ok(dlg);
-        else if (LOWORD(wParam) == IDCANCEL) Skonci(dlg, 2);
-        break;
-    case WM_DESTROY:
-        // The dialog no longer erases with the brush: this opening's brush and bitmap can go.
-        UvolniStetec(&g_pozadieDlg2, &s_bitmapa);
-        break;
-    default:
-        break;
-    }
-    return vysledok;
+    // Only OK (ENTER) and Cancel (ESC) end it; the check box toggles by itself.
+    if (sprava == WM_COMMAND && LOWORD(wParam) == IDOK) Ok(dlg);
+    else if (sprava == WM_COMMAND && LOWORD(wParam) == IDCANCEL) ZatvorDialog(dlg, &s_dialog, 2);
+    else return SpravaDialogu(dlg, sprava, wParam, &s_dialog);
+    return 0;
 }

@@ -7,8 +7,7 @@ static const char* const PISMO = "Segoe UI";
 static const COLORREF FARBA_TEXTU = RGB(200, 220, 255);
 static const int VYSKA_TEXTU = -13;
 
-// Lines 1 to 10; line 11 is painted in three pieces.
-static const char* const RIADKY[] = {
+const char* const RIADKY_O_PROGRAME[10] = {
     "Tento program vyhľadá na pracovnej ploche",
     "pozície XY stredov objektov rôznych veľkostí",
     "a tvarov. -Nastavuje sa minimálny počet",
@@ -36,7 +35,7 @@ void KresbaOPrograme(HDC hdc, RECT* obsah)
 {
     *obsah = PrazdnyObsah();
     int x = 7, y = 2;
-    for (const char* riadok : RIADKY) {
+    for (const char* riadok : RIADKY_O_PROGRAME) {
         SIZE r = Kus(hdc, obsah, riadok, x, y, FARBA_TEXTU, VYSKA_TEXTU, 0);
         y += r.cy;
     }

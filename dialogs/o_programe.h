@@ -1,4 +1,4 @@
-// About dialog: its painting (platform-free) and, in the Windows build, its dialog procedure.
+// The About dialog's picture, platform-free; its procedure is in o_programe_win32.h.
 #pragma once
 #include "common/wintypes.h"
 
@@ -7,7 +7,5 @@ void OnWM_PAINTDLG(HDC hdc);
 // The same painting; *obsah gets the rectangle it covers (right and bottom exclusive).
 void KresbaOPrograme(HDC hdc, RECT* obsah);
 
-#ifdef _WIN32
-extern HBRUSH g_pozadieDlg; // background pattern brush of the About dialog (bitmap 202)
-INT_PTR CALLBACK ProceduraDialogu(HWND dlg, UINT sprava, WPARAM wParam, LPARAM lParam);
-#endif
+// Lines 1 to 10 of the description, in the order painted; line 11 is painted in three pieces.
+extern const char* const RIADKY_O_PROGRAME[10];

@@ -1,6 +1,7 @@
 // Napis and KlavesaMala: the kit's two text primitives, each with a font made for the one call.
 #include <cstdio>
 
+#include "render/farby_klaves.h"
 #include "render/kit.h"
 #include "render/pismo_win32.h"
 
@@ -29,12 +30,12 @@ void Napis(HDC hdc, SIZE* rozmer, const char* format, int hodnota, int x, int y,
 void KlavesaMala(HDC hdc, SIZE* rozmer, const char* popis_klavesy, int roh, int x, int y)
 {
     SetBkMode(hdc, TRANSPARENT);
-    COLORREF stara_farba = SetTextColor(hdc, RGB(0, 70, 95));
+    COLORREF stara_farba = SetTextColor(hdc, FARBA_POPISU);
     LOGFONTA popis;
     PopisPisma(&popis, "Times New Roman", -9);
     HFONT font = CreateFontIndirectA(&popis);
-    HPEN pero = CreatePen(PS_INSIDEFRAME, 1, RGB(0, 190, 255));
-    HBRUSH stetec = CreateSolidBrush(RGB(150, 200, 255));
+    HPEN pero = CreatePen(PS_INSIDEFRAME, 1, OBRYS_KLAVESY);
+    HBRUSH stetec = CreateSolidBrush(VYPLN_KLAVESY);
     HGDIOBJ stary_font = SelectObject(hdc, font);
     HGDIOBJ stare_pero = SelectObject(hdc, pero);
     HGDIOBJ stary_stetec = SelectObject(hdc, stetec);

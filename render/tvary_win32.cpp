@@ -1,13 +1,9 @@
 // Arrow keys, framed boxes and lines of the kit, each with its own pens and brushes.
+#include "render/farby_klaves.h"
 #include "render/kit.h"
-#include "render/sipky.h"
-
-static const COLORREF OBRYS_KLAVESY = RGB(0, 190, 255);
-static const COLORREF VYPLN_KLAVESY = RGB(150, 200, 255);
-static const COLORREF FARBA_ZNAKU = RGB(80, 100, 120);
 
 // The rounded square key, then the glyph polygon over it with a 2-pixel pen.
-static void Sipka(HDC hdc, int smer, int velkost, int x, int y)
+void Sipka(HDC hdc, int smer, int velkost, int x, int y)
 {
     HPEN pero_ramu = CreatePen(PS_INSIDEFRAME, 1, OBRYS_KLAVESY);
     HBRUSH stetec_ramu = CreateSolidBrush(VYPLN_KLAVESY);
@@ -28,11 +24,6 @@ static void Sipka(HDC hdc, int smer, int velkost, int x, int y)
     DeleteObject(stetec_znaku);
     DeleteObject(pero_znaku);
 }
-
-void SipkaVpravo(HDC hdc, int velkost, int x, int y) { Sipka(hdc, SIPKA_VPRAVO, velkost, x, y); }
-void SipkaVlavo(HDC hdc, int velkost, int x, int y) { Sipka(hdc, SIPKA_VLAVO, velkost, x, y); }
-void SipkaHore(HDC hdc, int velkost, int x, int y) { Sipka(hdc, SIPKA_HORE, velkost, x, y); }
-void SipkaDole(HDC hdc, int velkost, int x, int y) { Sipka(hdc, SIPKA_DOLE, velkost, x, y); }
 
 void Okienko(HDC hdc, COLORREF obrys, COLORREF vypln, int roh, int x, int y, int sirka, int vyska)
 {

@@ -19,12 +19,16 @@ const char* const kScanPouzitie =
     "  --rects            print \"x,y,left,top,right,bottom\" lines instead, bounds inclusive\n"
     "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each\n"
     "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
+    "  --max-pixels N     refuse an image of more than N pixels before decoding it, 0 for no limit\n"
+    "                     (default 178956970)\n"
     "  --help             print this text\n"
     "\n"
-    "Exit status: 0 on success, also when nothing is found; 2 on bad usage or an unreadable image.\n";
+    "Exit status: 0 on success, also when nothing is found; 2 on bad usage, an unreadable, cut-short or\n"
+    "damaged image, or one over the pixel limit.\n";
 
-// A whole decimal number with an optional sign, nothing else around it, within int.
-static int CitajCislo(const char* text, size_t dlzka, int* cislo)
+// A whole decimal number with an optional sign, nothing else around it, within long long (its
+// smallest value aside).
+static int CitajCislo64(const char* text, size_t dlzka, long long* cislo)
 {
     size_t k = 0;
     bool zaporne = false;
@@ -33,11 +37,18 @@ static int CitajCislo(const char* text, size_t dlzka, int* cislo)
     long long hodnota = 0;
     for (; k < dlzka; k++) {
         if (text[k] < '0' || text[k] > '9') return 0;
+        if (hodnota > (LLONG_MAX - (text[k] - '0')) / 10) return 0;
         hodnota = hodnota * 10 + (text[k] - '0');
-        if (hodnota > (long long)INT_MAX + 1) return 0;
     }
-    if (zaporne) hodnota = -hodnota;
-    if (hodnota < INT_MIN || hodnota > INT_MAX) return 0;
+    *cislo = zaporne ? -hodnota : hodnota;
+    return 1;
+}
+
+// The same within int.
+static int CitajCislo(const char* text, size_t dlzka, int* cislo)
+{
+    long long hodnota = 0;
+    if (!CitajCislo64(text, dlzka, &hodnota) || hodnota < INT_MIN || hodnota > INT_MAX) return 0;
     *cislo = (int)hodnota;
     return 1;
 }
@@ -88,7 +99,7 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
             continue;
         }
         bool s_hodnotou = strcmp(a, "--band") == 0 || strcmp(a, "--min") == 0 || strcmp(a, "--fill") == 0 ||
-                          strcmp(a, "--exclude") == 0 || strcmp(a, "--out") == 0;
+                          strcmp(a, "--exclude") == 0 || strcmp(a, "--out") == 0 || strcmp(a, "--max-pixels") == 0;
         if (s_hodnotou) {
             if (k + 1 >= argc) {
                 snprintf(chyba, miesto, "%s needs a value", a);
@@ -100,6 +111,10 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
             if (strcmp(a, "--min") == 0) ok = CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
             if (strcmp(a, "--fill") == 0) ok = CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
             if (strcmp(a, "--exclude") == 0) ok = CitajObdlznik(h, &v->vylucene, chyba, miesto);
+            if (strcmp(a, "--max-pixels") == 0 && (!CitajCislo64(h, strlen(h), &v->max_pixelov) || v->max_pixelov < 0)) {
+                snprintf(chyba, miesto, "--max-pixels needs a whole number 0 or more, not '%s'", h);
+                ok = 0;
+            }
             if (strcmp(a, "--out") == 0) {
                 if (*h == '\0') {
                     snprintf(chyba, miesto, "--out needs a file name");

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "common/wintypes.h"
+#include "search/scan_obraz.h"
 
 struct ScanVolby {
     int stupen = 0;                     // --band: grey band 0 to 7
@@ -11,6 +12,7 @@ struct ScanVolby {
     RECT vylucene = {0, 0, -1, -1};     // --exclude, bounds inclusive; this one leaves out nothing
     bool obdlzniky = false;             // --rects
     bool cas = false;                   // --time: the search's own time on standard error
+    long long max_pixelov = kPredvoleneMaxPixelov;  // --max-pixels: largest image read; 0 no limit
     const char* vystup = nullptr;       // --out: the centres file
     const char* obraz = nullptr;        // the image file
     bool pomoc = false;                 // --help

@@ -1,8 +1,8 @@
 // The control window's procedure: messages become events of the control state, whose actions it
 // carries out; it paints off screen, keeps timer 1, opens the dialogs and saves on closing.
 #include "common/dpi_win32.h"
-#include "dialogs/nastavenia_dlg.h"
-#include "dialogs/o_programe.h"
+#include "dialogs/nastavenia_dlg_win32.h"
+#include "dialogs/o_programe_win32.h"
 #include "render/kit.h"
 #include "render/okno_kresba.h"
 #include "resources/resource.h"
@@ -12,7 +12,6 @@
 #include "shell/obraz_okna.h"
 #include "shell/okno.h"
 #include "shell/ovladanie.h"
-#include "shell/rezim_okna.h"
 #include "shell/stav.h"
 #include "shell/vykonaj_akcie.h"
 #include "tracking/sledovanie.h"
@@ -76,9 +75,8 @@ static void Prikaz(HWND okno, WORD id)
 {
     switch (id) {
     case IDM_NASTAVENIA:
-        // OK has set the mode up already. Wine does not make a window topmost while it owns a popup,
-        // so the same set-up is made once more now that the dialog is gone (a no-op on Windows).
-        if (OtvorDialog(okno, IDD_NASTAVENIA, ProceduraDialogu2) == IDOK) NastavRezimOkna(okno, sledovanie_kurzora);
+        // OK has set the mode up; what Wine held back while the dialog was open is completed now.
+        if (OtvorDialog(okno, IDD_NASTAVENIA, ProceduraDialogu2) == IDOK) DokonciRezimOkna(okno);
         break;
     case IDM_O_PROGRAME:
         OtvorDialog(okno, IDD_O_PROGRAME, ProceduraDialogu);

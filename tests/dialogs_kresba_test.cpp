@@ -9,20 +9,6 @@
 
 static HDC const DLG = reinterpret_cast<HDC>(0x600);
 
-// Lines 1 to 10 of the description, as the About dialog must show them.
-static const char* const POPIS[] = {
-    "Tento program vyhľadá na pracovnej ploche",
-    "pozície XY stredov objektov rôznych veľkostí",
-    "a tvarov. -Nastavuje sa minimálny počet",
-    "pixelov výšky a zároveň šírky od ktorých",
-    "objekty rozpozná, a tiež percento množstva",
-    "výplne objektu šedou farbou v zadanom",
-    "rozsahu. -Okno programu je z hľadania",
-    "vylúčené. -Po nájdených stredoch je možné",
-    "presúvať kurzor myši stláčaním klávesy TAB.",
-    "Ich hodnoty boli uložené do textového",
-};
-
 TEST(OProgrameKresba, TenLinesStackedByTheirOwnHeights)
 {
     ZaznamVymaz();
@@ -34,7 +20,7 @@ TEST(OProgrameKresba, TenLinesStackedByTheirOwnHeights)
         SCOPED_TRACE(i + 1);
         const Volanie& v = napisy[i];
         EXPECT_EQ(v.hdc, DLG);
-        EXPECT_EQ(v.text, POPIS[i]);
+        EXPECT_EQ(v.text, RIADKY_O_PROGRAME[i]);
         EXPECT_EQ(v.hodnota, -1);
         EXPECT_EQ(v.x, 7);
         EXPECT_EQ(v.y, y);

@@ -8,10 +8,11 @@
 #include <cstring>
 
 #include "dialogs/nastavenia_dlg.h"
+#include "dialogs/nastavenia_dlg_win32.h"
 #include "dialogs/o_programe.h"
+#include "dialogs/o_programe_win32.h"
 #include "resources/resource.h"
 #include "shell/okno.h"
-#include "shell/rezim_okna.h"
 #include "shell/stav.h"
 
 HINSTANCE g_hInstance = NULL;
@@ -234,12 +235,14 @@ TEST_F(Dialogy, SettingsOkSwitchesTheWindowMode)
         EXPECT_EQ(s_prekreslenia, 1) << "the control window is repainted once";
         EXPECT_FALSE(IsWindowVisible(dlg)) << "the dialog has ended";
         EXPECT_EQ(GetObjectType(pismo), 0u) << "the button font is deleted";
-        if (!p.navrchu) EXPECT_EQ(GetWindowLongA(g_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        if (!p.navrchu) {
+            EXPECT_EQ(GetWindowLongA(g_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        }
         DestroyWindow(dlg);
         dlg = NULL;
         // Wine, unlike Windows, does not make a window topmost while it owns a popup (the popup
-        // becomes topmost instead); the window procedure sets the mode up once more after the dialog.
-        NastavRezimOkna(g_hwnd, sledovanie_kurzora);
+        // becomes topmost instead); the window procedure completes the placement after the dialog.
+        DokonciRezimOkna(g_hwnd);
         EXPECT_EQ((GetWindowLongA(g_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, p.navrchu);
         GetWindowRect(g_hwnd, &r);
         EXPECT_EQ(r.bottom - r.top, p.vyska);

@@ -13,12 +13,30 @@ PravidloRozmeru g_zaznam_rozmer = ZaznamRozmerPodlaTextu;
 static int s_platna = 0;
 static SIZE s_pevny = {0, 0};
 
-static Volanie Nove(DruhVolania druh, HDC hdc)
+// A call of kind `druh` on `hdc` at (x, y); the caller fills in the rest and records it with Zapis.
+static Volanie Nove(DruhVolania druh, HDC hdc, int x, int y)
 {
     Volanie v = {};
     v.druh = druh;
     v.hdc = hdc;
+    v.x = x;
+    v.y = y;
     return v;
+}
+
+static void Zapis(const Volanie& v) { g_zaznam.push_back(v); }
+
+// A text primitive: its text, its font, and the extent the rule gives, handed back in *rozmer.
+static void Text(Volanie* v, SIZE* rozmer, const char* format, const char* text, int vyska, int hrube,
+                 const char* pismo)
+{
+    v->format = format;
+    v->text = text;
+    v->vyska_pisma = vyska;
+    v->hrube = hrube;
+    v->pismo = pismo;
+    v->rozmer = g_zaznam_rozmer(text, vyska, hrube, pismo);
+    *rozmer = v->rozmer;
 }
 
 void ZaznamVymaz()
@@ -50,10 +68,10 @@ HDC ZaznamPlatno(int n) { return (HDC)(uintptr_t)(0x7000 + 16 * n); }
 void initscreen(HWND okno, HDC* platno, HBRUSH pozadie)
 {
     *platno = ZaznamPlatno(++s_platna);
-    Volanie v = Nove(VOLANIE_INITSCREEN, *platno);
+    Volanie v = Nove(VOLANIE_INITSCREEN, *platno, 0, 0);
     v.okno = okno;
     v.pozadie = pozadie;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
 
 void Napis(HDC hdc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
@@ -61,74 +79,52 @@ void Napis(HDC hdc, SIZE* rozmer, const char* format, int hodnota, int x, int y,
 {
     char text[100];
     snprintf(text, sizeof text, format, hodnota);
-    Volanie v = Nove(VOLANIE_NAPIS, hdc);
-    v.format = format;
-    v.text = text;
+    Volanie v = Nove(VOLANIE_NAPIS, hdc, x, y);
+    Text(&v, rozmer, format, text, vyska, hrube, pismo);
     v.hodnota = hodnota;
-    v.x = x;
-    v.y = y;
     v.farba = farba;
-    v.vyska_pisma = vyska;
-    v.hrube = hrube;
     v.zvisle = zvisle;
-    v.pismo = pismo;
-    v.rozmer = g_zaznam_rozmer(text, vyska, hrube, pismo);
-    *rozmer = v.rozmer;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
 
 void KlavesaMala(HDC hdc, SIZE* rozmer, const char* popis, int roh, int x, int y)
 {
-    Volanie v = Nove(VOLANIE_KLAVESA_MALA, hdc);
-    v.format = popis;
-    v.text = popis;
+    Volanie v = Nove(VOLANIE_KLAVESA_MALA, hdc, x, y);
+    Text(&v, rozmer, popis, popis, -9, 0, "Times New Roman");
     v.roh = roh;
-    v.x = x;
-    v.y = y;
-    v.vyska_pisma = -9;
-    v.pismo = "Times New Roman";
-    v.rozmer = g_zaznam_rozmer(popis, -9, 0, "Times New Roman");
-    *rozmer = v.rozmer;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
 
-static void Sipka(DruhVolania druh, HDC hdc, int velkost, int x, int y)
+// The four arrow kinds follow the directions' order.
+static_assert(VOLANIE_SIPKA_DOLE - VOLANIE_SIPKA_VPRAVO == SIPKA_DOLE - SIPKA_VPRAVO &&
+                  VOLANIE_SIPKA_HORE - VOLANIE_SIPKA_VPRAVO == SIPKA_HORE - SIPKA_VPRAVO,
+              "arrow kinds in the order of SmerSipky");
+void Sipka(HDC hdc, int smer, int velkost, int x, int y)
 {
-    Volanie v = Nove(druh, hdc);
+    Volanie v = Nove((DruhVolania)(VOLANIE_SIPKA_VPRAVO + smer), hdc, x, y);
     v.velkost = velkost;
-    v.x = x;
-    v.y = y;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
-
-void SipkaVpravo(HDC hdc, int velkost, int x, int y) { Sipka(VOLANIE_SIPKA_VPRAVO, hdc, velkost, x, y); }
-void SipkaVlavo(HDC hdc, int velkost, int x, int y) { Sipka(VOLANIE_SIPKA_VLAVO, hdc, velkost, x, y); }
-void SipkaHore(HDC hdc, int velkost, int x, int y) { Sipka(VOLANIE_SIPKA_HORE, hdc, velkost, x, y); }
-void SipkaDole(HDC hdc, int velkost, int x, int y) { Sipka(VOLANIE_SIPKA_DOLE, hdc, velkost, x, y); }
 
 void Okienko(HDC hdc, COLORREF obrys, COLORREF vypln, int roh, int x, int y, int sirka, int vyska)
 {
-    Volanie v = Nove(VOLANIE_OKIENKO, hdc);
+    Volanie v = Nove(VOLANIE_OKIENKO, hdc, x, y);
     v.farba = obrys;
     v.vypln = vypln;
     v.roh = roh;
-    v.x = x;
-    v.y = y;
     v.sirka = sirka;
     v.vyska = vyska;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
 
 void Usecka(HDC hdc, COLORREF farba, int hrubka, int x1, int y1, int x2, int y2)
 {
-    Volanie v = Nove(VOLANIE_USECKA, hdc);
+    Volanie v = Nove(VOLANIE_USECKA, hdc, x1, y1);
     v.farba = farba;
     v.hrubka = hrubka;
-    v.x = x1;
-    v.y = y1;
     v.x2 = x2;
     v.y2 = y2;
-    g_zaznam.push_back(v);
+    Zapis(v);
 }
 
 std::vector<Volanie> ZaznamDruhu(DruhVolania druh)

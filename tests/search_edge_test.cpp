@@ -3,6 +3,7 @@
 
 #include "search/hladanie.h"
 #include "search/vysledky.h"
+#include "tests/search_obdlzniky.h"
 #include "tests/search_oracle.h"
 #include "tests/search_sceny.h"
 
@@ -40,9 +41,7 @@ int Pocet(const Scena& s, int stupen, int min_velkost, int percento, RECT vyluce
 
 Scena Stvorec()  // columns and rows 10 to 39
 {
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 10, 10, 39, 39, kSeda);
-    return s;
+    return Obdlzniky({{10, 10, 39, 39}}, kSeda);
 }
 
 TEST(SearchShapes, FilledSquare)
@@ -52,17 +51,12 @@ TEST(SearchShapes, FilledSquare)
 
 TEST(SearchShapes, MinimumSizeIsInclusive)
 {
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 10, 10, 29, 29, kSeda);
+    Scena s = Obdlzniky({{10, 10, 29, 29}}, kSeda);
     EXPECT_EQ(Pocet(s, kPasmo, 20, kVypln), 1);
     EXPECT_EQ(Pocet(s, kPasmo, 21, kVypln), 0);
     // Width and height are each held to the minimum.
-    Scena uzky = NovaScena(100, 100);
-    Obdlznik(&uzky, 10, 10, 28, 50, kSeda);
-    EXPECT_EQ(Pocet(uzky, kPasmo, 20, kVypln), 0);
-    Scena nizky = NovaScena(100, 100);
-    Obdlznik(&nizky, 10, 10, 50, 28, kSeda);
-    EXPECT_EQ(Pocet(nizky, kPasmo, 20, kVypln), 0);
+    EXPECT_EQ(Pocet(Obdlzniky({{10, 10, 28, 50}}, kSeda), kPasmo, 20, kVypln), 0);
+    EXPECT_EQ(Pocet(Obdlzniky({{10, 10, 50, 28}}, kSeda), kPasmo, 20, kVypln), 0);
 }
 
 TEST(SearchShapes, TriangleFillIsHalf)
@@ -87,36 +81,26 @@ TEST(SearchShapes, HoleAndUShapeStayOneObject)
     Obdlznik(&diera, 20, 20, 29, 29, kPozadie);
     OverScenu(diera, {{{10, 10, 39, 39}, {24, 24}}});
 
-    Scena u = NovaScena(100, 100);
-    Obdlznik(&u, 10, 10, 14, 40, kSeda);
-    Obdlznik(&u, 40, 10, 44, 40, kSeda);
-    Obdlznik(&u, 10, 41, 44, 45, kSeda);
+    Scena u = Obdlzniky({{10, 10, 14, 40}, {40, 10, 44, 40}, {10, 41, 44, 45}}, kSeda);
     OverScenu(u, {{{10, 10, 44, 45}, {27, 27}}});
 }
 
 TEST(SearchShapes, CornerTouchIsNoConnection)
 {
-    Scena roh = NovaScena(100, 100);
-    Obdlznik(&roh, 10, 10, 29, 29, kSeda);
-    Obdlznik(&roh, 30, 30, 49, 49, kSeda);
+    Scena roh = Obdlzniky({{10, 10, 29, 29}, {30, 30, 49, 49}}, kSeda);
     OverScenu(roh, {{{10, 10, 29, 29}, {19, 19}}, {{30, 30, 49, 49}, {39, 39}}});
 
-    Scena stlpec = NovaScena(100, 100);  // the second square shares column 29
-    Obdlznik(&stlpec, 10, 10, 29, 29, kSeda);
-    Obdlznik(&stlpec, 29, 30, 48, 49, kSeda);
+    Scena stlpec = Obdlzniky({{10, 10, 29, 29}, {29, 30, 48, 49}}, kSeda);  // the second square shares column 29
     OverScenu(stlpec, {{{10, 10, 48, 49}, {29, 29}}});
 }
 
 TEST(SearchShapes, OrderIsScanOrderOfTheSeeds)
 {
-    Scena vedla = NovaScena(100, 100);
-    Obdlznik(&vedla, 50, 10, 69, 29, kSeda);
-    Obdlznik(&vedla, 10, 12, 29, 31, kSeda);  // lower, but its top row comes later
+    // The second square is lower, but its top row comes later.
+    Scena vedla = Obdlzniky({{50, 10, 69, 29}, {10, 12, 29, 31}}, kSeda);
     OverScenu(vedla, {{{50, 10, 69, 29}, {59, 19}}, {{10, 12, 29, 31}, {19, 21}}});
 
-    Scena pod_sebou = NovaScena(100, 100);
-    Obdlznik(&pod_sebou, 10, 10, 29, 29, kSeda);
-    Obdlznik(&pod_sebou, 10, 40, 29, 59, kSeda);
+    Scena pod_sebou = Obdlzniky({{10, 10, 29, 29}, {10, 40, 29, 59}}, kSeda);
     OverScenu(pod_sebou, {{{10, 10, 29, 29}, {19, 19}}, {{10, 40, 29, 59}, {19, 49}}});
 }
 
@@ -139,38 +123,39 @@ TEST(SearchShapes, OneRowIsNeverAnObject)
     EXPECT_EQ(Pocet(bod, kPasmo, 0, 0), 0);
 }
 
+// A 30 x 30 square of one colour, searched in one band: 1 when it is found, else 0.
+int NajdeneVPasme(COLORREF farba, int stupen)
+{
+    Scena s = Obdlzniky({{10, 10, 39, 39}}, farba);
+    return Pocet(s, stupen, kMin, kVypln);
+}
+
+// Band b holds the grey values 32 b to 32 b + 31; a band outside 0 to 7 acts as its remainder by 8.
 TEST(SearchBands, ExactGreyOfTheBandOnly)
 {
-    struct Pripad {
+    struct Seda {
+        int hodnota, stupen, objektov;
+    };
+    const Seda sede[] = {{128, 4, 1}, {127, 4, 0}, {127, 3, 1}, {159, 4, 1}, {160, 4, 0}, {0, 0, 1},
+                         {31, 0, 1},  {255, 7, 1}, {0, 8, 1},   {224, 15, 1}, {255, -1, 1}, {128, 12, 1}};
+    for (const Seda& p : sede) {
+        SCOPED_TRACE("grey " + std::to_string(p.hodnota) + " in band " + std::to_string(p.stupen));
+        EXPECT_EQ(NajdeneVPasme(RGB(p.hodnota, p.hodnota, p.hodnota), p.stupen), p.objektov);
+    }
+    // Red, green and blue must be equal, and the colour a plain one.
+    struct Neseda {
         const char* nazov;
         COLORREF farba;
         int stupen;
-        int objektov;
     };
-    const Pripad pripady[] = {
-        {"grey 128 in band 4", RGB(128, 128, 128), 4, 1},
-        {"blue off by one", RGB(128, 128, 129), 4, 0},
-        {"red off by one", RGB(129, 128, 128), 4, 0},
-        {"green off by one", RGB(128, 127, 128), 4, 0},
-        {"grey 127 in band 4", RGB(127, 127, 127), 4, 0},
-        {"grey 127 in band 3", RGB(127, 127, 127), 3, 1},
-        {"grey 159 in band 4", RGB(159, 159, 159), 4, 1},
-        {"grey 160 in band 4", RGB(160, 160, 160), 4, 0},
-        {"black in band 0", RGB(0, 0, 0), 0, 1},
-        {"grey 31 in band 0", RGB(31, 31, 31), 0, 1},
-        {"white in band 7", RGB(255, 255, 255), 7, 1},
-        {"black in band 8", RGB(0, 0, 0), 8, 1},
-        {"grey 224 in band 15", RGB(224, 224, 224), 15, 1},
-        {"white in band -1", RGB(255, 255, 255), -1, 1},
-        {"grey 128 in band 12", RGB(128, 128, 128), 12, 1},
-        {"unreadable pixel in band 7", CLR_INVALID, 7, 0},
-        {"grey with a top byte", 0x01808080u, 4, 0},
+    const Neseda nesede[] = {
+        {"blue off by one", RGB(128, 128, 129), 4}, {"red off by one", RGB(129, 128, 128), 4},
+        {"green off by one", RGB(128, 127, 128), 4}, {"unreadable pixel", CLR_INVALID, 7},
+        {"grey with a top byte", 0x01808080u, 4},
     };
-    for (const Pripad& p : pripady) {
+    for (const Neseda& p : nesede) {
         SCOPED_TRACE(p.nazov);
-        Scena s = NovaScena(100, 100);
-        Obdlznik(&s, 10, 10, 39, 39, p.farba);
-        EXPECT_EQ(Pocet(s, p.stupen, kMin, kVypln), p.objektov);
+        EXPECT_EQ(NajdeneVPasme(p.farba, p.stupen), 0);
     }
 }
 
@@ -217,9 +202,8 @@ TEST(SearchExclusion, BoundsAreInclusive)
 
 TEST(SearchExclusion, SplittingAShapeMakesTwo)
 {
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 10, 10, 49, 29, kSeda);
-    OverScenu(s, {{{10, 10, 24, 29}, {17, 19}}, {{30, 10, 49, 29}, {39, 19}}}, RECT{25, 0, 29, 99});
+    OverScenu(Obdlzniky({{10, 10, 49, 29}}, kSeda), {{{10, 10, 24, 29}, {17, 19}}, {{30, 10, 49, 29}, {39, 19}}},
+              RECT{25, 0, 29, 99});
 }
 
 // An arch with one pixel under the span of its legs: the first cycle's chain takes in the pixel,
@@ -227,12 +211,7 @@ TEST(SearchExclusion, SplittingAShapeMakesTwo)
 TEST(SearchQuirks, ArchWithLonePixel)
 {
     auto obluk = [](int pixel_y) {
-        Scena s = NovaScena(100, 100);
-        Obdlznik(&s, 10, 10, 44, 14, kSeda);
-        Obdlznik(&s, 10, 15, 14, 40, kSeda);
-        Obdlznik(&s, 40, 15, 44, 40, kSeda);
-        Bod(&s, 27, pixel_y, kSeda);
-        return s;
+        return Obdlzniky({{10, 10, 44, 14}, {10, 15, 14, 40}, {40, 15, 44, 40}, {27, pixel_y, 27, pixel_y}}, kSeda);
     };
     OverScenu(obluk(41), {{{10, 10, 44, 40}, {27, 25}}});
     OverScenu(obluk(42), {{{10, 10, 44, 40}, {27, 25}}});
@@ -244,26 +223,17 @@ TEST(SearchQuirks, ArchWithLonePixel)
 
 TEST(SearchQuirks, LineAboveASquare)
 {
-    Scena medzera = NovaScena(100, 100);  // an empty row between: the line is given up and dropped
-    Obdlznik(&medzera, 10, 5, 60, 5, kSeda);
-    Obdlznik(&medzera, 10, 7, 39, 36, kSeda);
-    OverScenu(medzera, {{{10, 7, 39, 36}, {24, 21}}});
-
-    Scena dotyk = NovaScena(100, 100);
-    Obdlznik(&dotyk, 10, 6, 60, 6, kSeda);
-    Obdlznik(&dotyk, 10, 7, 39, 36, kSeda);
-    OverScenu(dotyk, {{{10, 6, 60, 36}, {35, 21}}});
+    // An empty row between: the line is given up and dropped.
+    OverScenu(Obdlzniky({{10, 5, 60, 5}, {10, 7, 39, 36}}, kSeda), {{{10, 7, 39, 36}, {24, 21}}});
+    OverScenu(Obdlzniky({{10, 6, 60, 6}, {10, 7, 39, 36}}, kSeda), {{{10, 6, 60, 36}, {35, 21}}});
 }
 
 // A seed whose next row has runs only beside it, with a gap after that row, is given up at the end
 // of that row and the walk goes on after it: the runs passed over are dropped with the seed.
 TEST(SearchQuirks, SeedGivenUpBeforeAGapDropsItsRow)
 {
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 0, 5, 2, 5, kSeda);     // the seed
-    Obdlznik(&s, 10, 5, 12, 5, kSeda);   // passed over beside it
-    Obdlznik(&s, 10, 6, 12, 6, kSeda);   // under the run passed over, not under the seed
-    Obdlznik(&s, 20, 20, 29, 29, kSeda);
+    // The seed, a run passed over beside it, a run under that one but not under the seed, a square.
+    Scena s = Obdlzniky({{0, 5, 2, 5}, {10, 5, 12, 5}, {10, 6, 12, 6}, {20, 20, 29, 29}}, kSeda);
     OverScenu(s, {{{20, 20, 29, 29}, {24, 24}}}, kBokom, kPasmo, 0, 0);
     // Without the gap the walk goes back to the entry after the seed, and both are found.
     Obdlznik(&s, 20, 7, 21, 19, kSeda);
@@ -274,11 +244,8 @@ TEST(SearchQuirks, SeedGivenUpBeforeAGapDropsItsRow)
 // neither, joins the object.
 TEST(SearchQuirks, ExtentSpansTheGapsBetweenHits)
 {
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 10, 10, 14, 20, kSeda);
-    Obdlznik(&s, 30, 10, 34, 20, kSeda);
-    Obdlznik(&s, 10, 9, 34, 9, kSeda);    // the bar joining the legs at the top
-    Obdlznik(&s, 20, 20, 24, 20, kSeda);  // between the legs on the bottom row
+    // Two legs, the bar joining them at the top, and a run between them on the bottom row.
+    Scena s = Obdlzniky({{10, 10, 14, 20}, {30, 10, 34, 20}, {10, 9, 34, 9}, {20, 20, 24, 20}}, kSeda);
     OverScenu(s, {{{10, 9, 34, 20}, {22, 14}}});
     EXPECT_EQ(Pocet(s, kPasmo, 0, 0), 1);
 }
@@ -328,9 +295,7 @@ TEST(SearchResults, EmptyOrMissingDesktop)
 // Shapes at the desktop's edges: the first and last rows and columns are searched.
 TEST(SearchResults, ShapesAtTheEdges)
 {
-    Scena s = NovaScena(40, 30);
-    Obdlznik(&s, 0, 0, 9, 9, kSeda);
-    Obdlznik(&s, 30, 20, 39, 29, kSeda);
+    Scena s = Obdlzniky({{0, 0, 9, 9}, {30, 20, 39, 29}}, kSeda, 40, 30);
     OverScenu(s, {{{0, 0, 9, 9}, {4, 4}}, {{30, 20, 39, 29}, {34, 24}}}, kNicNevylucit);
     Scena cela = NovaScena(7, 5, kSeda);
     OverScenu(cela, {{{0, 0, 6, 4}, {3, 2}}}, kNicNevylucit, kPasmo, 5, 100);

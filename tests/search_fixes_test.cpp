@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "search/hladanie.h"
+#include "tests/search_obdlzniky.h"
 #include "tests/search_oracle.h"
 #include "tests/search_sceny.h"
 
@@ -16,14 +17,9 @@ const orakel::Opravy kDoslovne = {false, false};  // the steps exactly as writte
 // lead-in entry taken out before the lead-in removal. Then a 2 x 2 square further down.
 Scena ZobranyNabeh()
 {
-    Scena s = NovaScena(40, 30);
-    Obdlznik(&s, 3, 5, 7, 5, kSeda);    // given up: 5 lead-in entries
-    Obdlznik(&s, 10, 5, 12, 5, kSeda);  // the seed
-    Obdlznik(&s, 0, 6, 1, 6, kSeda);
-    Obdlznik(&s, 10, 6, 12, 6, kSeda);
-    Obdlznik(&s, 0, 7, 12, 7, kSeda);
-    Obdlznik(&s, 30, 20, 31, 21, kSeda);
-    return s;
+    // Given up (5 lead-in entries), the seed, row 6, the bar, the square.
+    return Obdlzniky({{3, 5, 7, 5}, {10, 5, 12, 5}, {0, 6, 1, 6}, {10, 6, 12, 6}, {0, 7, 12, 7}, {30, 20, 31, 21}},
+                     kSeda, 40, 30);
 }
 
 TEST(SearchLeadIn, CollectedLeadInEntriesAreNotRemovedTwice)
@@ -57,13 +53,7 @@ TEST(SearchLeadIn, CollectedLeadInCountsInTheFill)
 // row 4, above the box top (the seed row, 5).
 Scena NabehNadBoxom()
 {
-    Scena s = NovaScena(40, 30);
-    Obdlznik(&s, 4, 4, 6, 4, kSeda);
-    Obdlznik(&s, 0, 5, 1, 5, kSeda);
-    Obdlznik(&s, 10, 5, 12, 5, kSeda);
-    Obdlznik(&s, 0, 6, 12, 6, kSeda);
-    Obdlznik(&s, 20, 20, 21, 21, kSeda);
-    return s;
+    return Obdlzniky({{4, 4, 6, 4}, {0, 5, 1, 5}, {10, 5, 12, 5}, {0, 6, 12, 6}, {20, 20, 21, 21}}, kSeda, 40, 30);
 }
 
 TEST(SearchLeadIn, RangesAboveTheBoxAreCleared)

@@ -4,14 +4,16 @@
 #include <initializer_list>
 #include <string>
 
+#include "render/farby_klaves.h"
 #include "render/kit.h"
 #include "tests/win_kit_plocha.h"
 
 static const COLORREF POZADIE = RGB(250, 250, 250);
-static const COLORREF OBRYS = RGB(0, 190, 255);
-static const COLORREF VYPLN = RGB(150, 200, 255);
-static const COLORREF ZNAK = RGB(80, 100, 120);
-static const COLORREF POPIS = RGB(0, 70, 95);
+// The kit's own palette: the tests look for it where each primitive must put it.
+static const COLORREF OBRYS = OBRYS_KLAVESY;
+static const COLORREF VYPLN = VYPLN_KLAVESY;
+static const COLORREF ZNAK = FARBA_ZNAKU;
+static const COLORREF POPIS = FARBA_POPISU;
 
 struct Pixel {
     int dx, dy;

@@ -58,10 +58,10 @@ add_test(NAME win_program COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win_program.sh 
 
 # --- render and tracking: the GDI kit, the control window's picture, the readout ---
 zentrivo_add_wine_test(win_kit_test win_kit_tvary.cpp win_kit_napis.cpp win_kit_platno.cpp
-  LIBS zentrivo_render_win32 zentrivo_render)
+  LIBS zentrivo_render zentrivo_render_win32)
 # Paints the control window over bitmap 201 in both modes and saves the canvases in screenshots/.
 zentrivo_add_wine_test(win_kit_okno_test win_kit_okno.cpp RESOURCES
-  LIBS zentrivo_tracking_win32 zentrivo_tracking zentrivo_render_win32 zentrivo_render zentrivo_shell)
+  LIBS zentrivo_tracking_win32 zentrivo_tracking zentrivo_render zentrivo_render_win32 zentrivo_shell)
 target_compile_definitions(win_kit_okno_test PRIVATE ZENTRIVO_SNIMKY="Z:${CMAKE_BINARY_DIR}/screenshots")
 set_tests_properties(win_kit_okno_test PROPERTIES FIXTURES_SETUP zentrivo_snimky)
 # The labels are Windows-1250 bytes: Wine draws them as such only on a Central European system, which it
@@ -94,7 +94,7 @@ zentrivo_add_wine_test(dialogs_win32_test dialogs_win32_test.cpp RESOURCES
 # The window procedure on a real window: it is compiled in, as in the program.
 zentrivo_add_wine_test(okno_win32_test okno_win32_test.cpp ${CMAKE_SOURCE_DIR}/shell/wndproc_win32.cpp RESOURCES
   LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_shell zentrivo_search_win32
-       zentrivo_search zentrivo_render_win32 zentrivo_render zentrivo_tracking_win32 zentrivo_tracking
+       zentrivo_search zentrivo_render zentrivo_render_win32 zentrivo_tracking_win32 zentrivo_tracking
        zentrivo_common_win32 comctl32)
 # Prints what Win32 says about a window of the running program (its rectangle, style, controls).
 add_executable(okno_info e2e/okno_info_win32.cpp)
