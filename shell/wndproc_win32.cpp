@@ -14,7 +14,7 @@
 #include "shell/ovladanie.h"
 #include "shell/stav.h"
 #include "shell/vykonaj_akcie.h"
-#include "tracking/sledovanie.h"
+#include "tracking/sledovanie_win32.h"
 
 static const UINT_PTR CASOVAC = 1;
 

@@ -15,7 +15,7 @@
 #include "search/snimka_win32.h"
 #include "search/vysledky.h"
 #include "search/zentrivo.h"
-#include "tracking/sledovanie.h"
+#include "tracking/sledovanie_win32.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "shell/rezim_okna.h"
 #include "shell/stav.h"
 #include "tests/win_kit_plocha.h"
-#include "tracking/sledovanie.h"
+#include "tracking/sledovanie_win32.h"
 
 #ifndef ZENTRIVO_SNIMKY
 #define ZENTRIVO_SNIMKY "screenshots"

@@ -1,7 +1,8 @@
 // PohybMysiDesktop: gathers the client size, the cursor and one screen pixel for the readout.
-#include "tracking/sledovanie.h"
+#include "tracking/sledovanie_win32.h"
 
 #include "common/dpi_win32.h"
+#include "tracking/sledovanie.h"
 
 // A context of the whole screen for the pixel under the cursor, made on first use (inside the DPI
 // seam) and kept until the process ends: getting and releasing the screen's context at every tick
