@@ -11,7 +11,7 @@ zv_geometria "$OKNO"
 zaciatok_s=$(date +%s.%N)
 xdotool key Return
 nutne "ENTER: Stredy.txt written" zv_cakaj 120 test -f "$PRAC/Stredy.txt"
-echo "  Stredy.txt after $(echo "$(date +%s.%N) - $zaciatok_s" | bc) s"
+awk -v t="$zaciatok_s" -v t2="$(date +%s.%N)" 'BEGIN { printf "  Stredy.txt after %.1f s\n", t2 - t }'
 import -window root "$VYSTUP/obrazovka.png"
 "$SCAN" "$VYSTUP/obrazovka.png" --exclude "$(vylucene)" >"$VYSTUP/ocakavane.txt"
 n=$(grep -c , "$VYSTUP/ocakavane.txt")
