@@ -83,28 +83,19 @@ TEST(DpiSeam, CallsInsideRunPerMonitorAwareAndTheThreadGetsItsContextBack)
     DpiFyzickeKoniec(NULL);  // where the system has no per-thread awareness: nothing to give back
 }
 
-// Reads the DWORD value, or -1 when it is missing.
+// The DPI setting Wine reads when a process starts; -1 when there is none (then it is deleted again).
 long long CitajLogPixels()
 {
     DWORD hodnota = 0, velkost = sizeof hodnota;
-    if (RegGetValueA(HKEY_CURRENT_USER, KLUC_PLOCHY, "LogPixels", RRF_RT_REG_DWORD, NULL, &hodnota, &velkost) !=
-        ERROR_SUCCESS)
-        return -1;
-    return hodnota;
+    return RegGetValueA(HKEY_CURRENT_USER, KLUC_PLOCHY, "LogPixels", RRF_RT_REG_DWORD, NULL, &hodnota, &velkost) ==
+                   ERROR_SUCCESS ? (long long)hodnota : -1;
 }
 
 void ZapisLogPixels(long long hodnota)
 {
-    HKEY kluc;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, KLUC_PLOCHY, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &kluc, NULL),
-              ERROR_SUCCESS);
-    if (hodnota < 0) {
-        RegDeleteValueA(kluc, "LogPixels");
-    } else {
-        const DWORD d = (DWORD)hodnota;
-        RegSetValueExA(kluc, "LogPixels", 0, REG_DWORD, (const BYTE*)&d, sizeof d);
-    }
-    RegCloseKey(kluc);
+    const DWORD d = (DWORD)hodnota;
+    if (hodnota < 0) RegDeleteKeyValueA(HKEY_CURRENT_USER, KLUC_PLOCHY, "LogPixels");
+    else RegSetKeyValueA(HKEY_CURRENT_USER, KLUC_PLOCHY, "LogPixels", REG_DWORD, &d, sizeof d);
 }
 
 // Wine reads the display's DPI when a process starts: the scaled cases run in a child process of this
@@ -141,34 +132,28 @@ protected:
     void SetUp() override
     {
         if (!getenv(PREMENNA_DIETATA)) GTEST_SKIP() << "runs in the child process at 144 DPI";
-        HANDLE p = Nastav(PER_MONITOR);
+        Nastav(PER_MONITOR);
         GetClientRect(GetDesktopWindow(), &fyzicka);
         Nastav(NEZNALY);  // from here on the thread runs as the DPI-unaware program does on Windows
         GetClientRect(GetDesktopWindow(), &logicka);
-        (void)p;
         ASSERT_LT(logicka.right, fyzicka.right) << "Wine does not scale this display: the test proves nothing";
         ASSERT_LT(logicka.bottom, fyzicka.bottom);
     }
     RECT fyzicka = {}, logicka = {};
 };
 
-TEST_F(DpiScaled, DesktopSizeAndListsArePhysical)
+// The desktop's size and the lists sized from it are physical, and the search covers the whole
+// physical screen: it finds what the search of a physical snapshot finds, the objects beyond the
+// unaware thread's 96-DPI size included.
+TEST_F(DpiScaled, DesktopSizeAndSearchArePhysical)
 {
     const RECT r = DpiPlocha();
     EXPECT_EQ(r.right, fyzicka.right);
     EXPECT_EQ(r.bottom, fyzicka.bottom);
     int pocet = 0;
-    POINT* zoznam = AlokaciaDsktPointPola(&pocet);
+    free(AlokaciaDsktPointPola(&pocet));
     EXPECT_EQ(pocet, (fyzicka.bottom + 5) * (fyzicka.right + 5));
-    free(zoznam);
-    std::printf("desktop %ld x %ld physical, %ld x %ld to a DPI-unaware thread\n", fyzicka.right, fyzicka.bottom,
-                logicka.right, logicka.bottom);
-}
 
-// The search covers the whole physical screen: it finds what the search of a physical snapshot finds,
-// the objects beyond the unaware thread's 96-DPI size included.
-TEST_F(DpiScaled, SearchCoversThePhysicalScreen)
-{
     const int w = fyzicka.right, h = fyzicka.bottom;
     std::vector<COLORREF> snimka((size_t)w * h);
     HANDLE p = Nastav(PER_MONITOR);
