@@ -11,11 +11,9 @@
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 #include "search/behy.h"
 #include "search/hladanie_pocty.h"
-#include "search/vysledky.h"
 
 struct Rozsah {  // columns lo to hi
     int lo;
@@ -281,12 +279,17 @@ static int Hladaj(StavHladania* stav, int w, int h, const COLORREF* farby, RECT 
     return s;
 }
 
+int PripravStav(StavHladania* stav, int w, int h)
+{
+    return PripravBehy(&stav->behy, w, h) && PripravRiadky(stav, h);
+}
+
 int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
                    int min_velkost, int percento)
 {
     stav->pocty = PoctyHladania{0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
-    if (!PripravBehy(&stav->behy, w, h) || !PripravRiadky(stav, h)) return -1;
+    if (!PripravStav(stav, w, h)) return -1;
     return Hladaj(stav, w, h, farby, vylucene, stupen, min_velkost, percento);
 }
 
@@ -298,28 +301,4 @@ void UvolniStav(StavHladania* stav)
     free(stav->objekty);
     free(stav->bodov);
     *stav = StavHladania{};
-}
-
-int HladajDoZoznamov(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
-                     int min_velkost, int percento)
-{
-    stav->pocty = PoctyHladania{0, 0};
-    if (w <= 0 || h <= 0 || !farby) return 0;
-    // The lists grow before the search reads a pixel, so that running out of memory leaves them whole.
-    if (!PripravBehy(&stav->behy, w, h) || !PripravRiadky(stav, h) || !RozsirVysledky(w, h)) return 0;
-    const int s = Hladaj(stav, w, h, farby, vylucene, stupen, min_velkost, percento);
-    if (s <= 0) return 0;
-    memcpy(centers, stav->centers, (size_t)s * sizeof(POINT));
-    memcpy(objekty, stav->objekty, (size_t)s * sizeof(RECT));
-    return s;
-}
-
-static StavHladania stav_hladania;  // the state of HladajObjekty
-
-PoctyHladania PoslednePocty() { return stav_hladania.pocty; }
-
-int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
-                  int percento)
-{
-    return HladajDoZoznamov(&stav_hladania, w, h, farby, vylucene, stupen, min_velkost, percento);
 }

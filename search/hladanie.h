@@ -28,6 +28,10 @@ struct StavHladania {
 int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
                    int min_velkost, int percento);
 
+// Makes the state's work tables ready for a w x h desktop (the search does it too); 1 on success, 0
+// when memory runs out.
+int PripravStav(StavHladania* stav, int w, int h);
+
 // Frees the state's tables and results; it is empty again.
 void UvolniStav(StavHladania* stav);
 

@@ -23,8 +23,8 @@ instaluj() {  # the packages of "$@" that are not installed yet
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
 }
 
-instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev \
-         g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick
+instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev \
+         g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick jq
 
 # A kernel that runs no 32-bit programs runs the Windows tests on the 64-bit build under 64-bit Wine.
 . tools/wine_rezim.sh
