@@ -64,19 +64,24 @@ static uint64_t Zbal(const uint8_t* m)
     return slovo;
 }
 
-long long ZostavBehy(Behy* b, int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
+void ZacniBehy(Behy* b, int w)
+{
+    const int slov = SlovBodov(w);
+    b->slov_riadku = slov + 1;
+    memset(b->maska + w, 0, (size_t)(64 * slov - w));
+}
+
+long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
 {
     uint8_t* const maska = b->maska;
     const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
-    const int slov = SlovBodov(w);
-    b->slov_riadku = slov + 1;
-    memset(maska + w, 0, (size_t)(64 * slov - w));
+    const int slov = b->slov_riadku - 1;
     const long long vlavo = vylucene.left > 0 ? vylucene.left : 0;
     const long long vpravo = vylucene.right < w - 1 ? vylucene.right : w - 1;
 
     long long sive_body = 0;
-    for (int y = 0; y < h; y++) {
-        OznacSive(farby + (size_t)y * (size_t)w, w, pasmo, maska);
+    for (int y = od; y < od + riadkov; y++) {
+        OznacSive(farby + (size_t)(y - od) * (size_t)w, w, pasmo, maska);
         // Left-out pixels break runs like pixels that are not grey.
         if (y >= vylucene.top && y <= vylucene.bottom && vlavo <= vpravo)
             memset(maska + vlavo, 0, (size_t)(vpravo - vlavo + 1));
@@ -91,9 +96,21 @@ long long ZostavBehy(Behy* b, int w, int h, const COLORREF* farby, RECT vylucene
         b->bodov_v_riadku[y] = bodov;
         sive_body += bodov;
     }
+    return sive_body;
+}
+
+void UzavriBehy(Behy* b, int h)
+{
     // Two empty rows and the closing 0 word after the last row.
     memset(Riadok(*b, h) - 1, 0, (2 * (size_t)b->slov_riadku + 1) * sizeof(uint64_t));
     for (int y = h; y < h + 4; y++) b->bodov_v_riadku[y] = 0;
+}
+
+long long ZostavBehy(Behy* b, int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    ZacniBehy(b, w);
+    const long long sive_body = ZostavRiadky(b, w, 0, h, farby, vylucene, stupen);
+    UzavriBehy(b, h);
     return sive_body;
 }
 

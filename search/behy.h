@@ -38,6 +38,13 @@ void UvolniBehy(Behy* b);
 // pixels.
 long long ZostavBehy(Behy* b, int w, int h, const COLORREF* farby, RECT vylucene, int stupen);
 
+// The same in steps, for a desktop read a strip of rows at a time: ZacniBehy for a desktop w wide,
+// ZostavRiadky for rows od to od + riadkov - 1 (`farby` holds those rows only), the rows in any
+// order, each once; then UzavriBehy after the last row h - 1.
+void ZacniBehy(Behy* b, int w);
+long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen);
+void UzavriBehy(Behy* b, int h);
+
 // Set bits in a word: a plain bit count, since the targets' compilers call a library routine for
 // their builtin unless told which processor the program runs on.
 inline int PocetBitov(uint64_t v)

@@ -249,10 +249,9 @@ static int MiestoVysledkov(StavHladania* stav, int potreba)
     return 1;
 }
 
-static int Hladaj(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
-                  int min_velkost, int percento)
+// The cycles over the list that ZostavBehy or the strips made.
+static int Hladaj(StavHladania* stav, int h, int min_velkost, int percento)
 {
-    stav->pocty.sive_body = ZostavBehy(&stav->behy, w, h, farby, vylucene, stupen);
     // The tables stay where they are for the whole search: a copy the compiler can keep in registers.
     const Behy b = stav->behy;
     Rozsah* const rozsahy = stav->rozsahy;
@@ -290,7 +289,27 @@ int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT
     stav->pocty = PoctyHladania{0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
     if (!PripravStav(stav, w, h)) return -1;
-    return Hladaj(stav, w, h, farby, vylucene, stupen, min_velkost, percento);
+    stav->pocty.sive_body = ZostavBehy(&stav->behy, w, h, farby, vylucene, stupen);
+    return Hladaj(stav, h, min_velkost, percento);
+}
+
+int ZacniHladanie(StavHladania* stav, int w, int h)
+{
+    stav->pocty = PoctyHladania{0, 0};
+    if (w <= 0 || h <= 0 || !PripravStav(stav, w, h)) return 0;
+    ZacniBehy(&stav->behy, w);
+    return 1;
+}
+
+void PridajRiadky(StavHladania* stav, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    stav->pocty.sive_body += ZostavRiadky(&stav->behy, w, od, riadkov, farby, vylucene, stupen);
+}
+
+int DokonciHladanie(StavHladania* stav, int h, int min_velkost, int percento)
+{
+    UzavriBehy(&stav->behy, h);
+    return Hladaj(stav, h, min_velkost, percento);
 }
 
 void UvolniStav(StavHladania* stav)

@@ -28,6 +28,14 @@ struct StavHladania {
 int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
                    int min_velkost, int percento);
 
+// The same search on a desktop handed over a strip of rows at a time, as the live screen is read:
+// ZacniHladanie for a w x h desktop (0 when memory runs out), PridajRiadky for every row once, each
+// call with rows od to od + riadkov - 1 (`farby` holds those rows only), then DokonciHladanie, which
+// returns what HladajSoStavom returns.
+int ZacniHladanie(StavHladania* stav, int w, int h);
+void PridajRiadky(StavHladania* stav, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen);
+int DokonciHladanie(StavHladania* stav, int h, int min_velkost, int percento);
+
 // Makes the state's work tables ready for a w x h desktop (the search does it too); 1 on success, 0
 // when memory runs out.
 int PripravStav(StavHladania* stav, int w, int h);

@@ -59,11 +59,9 @@ std::string JsonText(const char* text)
     return s + "\"";
 }
 
-// The image `meno` as colour values: the screen, standard input or a file.
-COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, int* w, int* h, const char** sposob, char* chyba,
-                size_t miesto)
+// The image `meno` as colour values: standard input or a file.
+COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, int* w, int* h, char* chyba, size_t miesto)
 {
-    if (v.obrazovka) return CitajObrazovku(w, h, sposob, chyba, miesto);
     if (strcmp(meno, "-") != 0) return CitajObraz(meno, v.max_pixelov, w, h, chyba, miesto);
     size_t dlzka = 0;
     unsigned char* data = CitajCelySubor(vstup, &dlzka);
@@ -83,31 +81,47 @@ void Zlyhal(Spracovany* s, const char* chyba)
     s->zlyhal = true;
 }
 
-// Reads and searches one image; its lines start with `predpona`.
+// Reads and searches one image, the screen with --screen; its lines start with `predpona`. Returns
+// the count kept, or -1 with the failure line in s.
+int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup, StavHladania* stav,
+          Spracovany* s)
+{
+    char chyba[1024];
+    int w = 0, h = 0, pocet;
+    const auto zaciatok = std::chrono::steady_clock::now();
+    if (v.obrazovka) {
+        // The screen is searched as it is read.
+        const char* sposob = "";
+        pocet = HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob, chyba,
+                                  sizeof chyba);
+        if (pocet >= 0 && v.cas)
+            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
+    } else {
+        COLORREF* farby = Citaj(v, meno, vstup, &w, &h, chyba, sizeof chyba);
+        if (!farby) {
+            Zlyhal(s, chyba);
+            return -1;
+        }
+        const auto hladanie = std::chrono::steady_clock::now();
+        pocet = HladajSoStavom(stav, w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
+        const double ms = Ms(hladanie);
+        free(farby);
+        if (pocet < 0) snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", meno, w, h);
+        else if (v.cas)
+            Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", predpona.empty() ? "" : (predpona + " ").c_str(), ms);
+    }
+    if (pocet < 0) Zlyhal(s, chyba);
+    return pocet;
+}
+
+// Reads and searches one image and writes its lines (and the centres file).
 void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup,
                   StavHladania* stav, Spracovany* s)
 {
-    char chyba[1024];
-    int w = 0, h = 0;
-    const char* sposob = "";
-    const auto citanie = std::chrono::steady_clock::now();
-    COLORREF* farby = Citaj(v, meno, vstup, &w, &h, &sposob, chyba, sizeof chyba);
-    const double ms_citania = Ms(citanie);
-    if (!farby) return Zlyhal(s, chyba);
-
-    const auto hladanie = std::chrono::steady_clock::now();
-    const int pocet = HladajSoStavom(stav, w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
-    const double ms_hladania = Ms(hladanie);
-    free(farby);
-    if (pocet < 0) {
-        snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", meno, w, h);
-        return Zlyhal(s, chyba);
-    }
-    if (v.cas) {
-        if (v.obrazovka) Pridaj(&s->hlasenie, "snapshot: %.3f ms (%s, %d x %d)\n", ms_citania, sposob, w, h);
-        Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", predpona.empty() ? "" : (predpona + " ").c_str(), ms_hladania);
-    }
+    const int pocet = Najdi(v, meno, predpona, vstup, stav, s);
+    if (pocet < 0) return;
     if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0) {
+        char chyba[1024];
         snprintf(chyba, sizeof chyba, "%s: cannot write the centres file", v.vystup);
         return Zlyhal(s, chyba);
     }

@@ -4,12 +4,15 @@
 #include <cstddef>
 
 #include "common/wintypes.h"
+#include "search/hladanie.h"
 
 // Sets standard input and output to pass bytes through as they are (LF line ends on every platform,
 // images read whole from standard input).
 void PripravStdio();
 
-// Copies the whole screen into a new malloc'd block of w x h COLORREF values, row-major, and names
-// the way it was read in *sposob. On failure (no reachable display among them) returns nullptr with
-// a one-line reason (no line end) in chyba.
-COLORREF* CitajObrazovku(int* w, int* h, const char** sposob, char* chyba, size_t miesto);
+// Searches the whole screen as HladajSoStavom searches an image, with the state's results; the
+// screen's size goes to *w and *h and the way it was read to *sposob. Returns the count kept, or -1
+// with a one-line reason (no line end) in chyba when the screen cannot be read (no reachable display
+// among them) or memory runs out.
+int HladajNaObrazovke(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
+                      const char** sposob, char* chyba, size_t miesto);

@@ -5,8 +5,8 @@
 
 void PripravStdio() {}
 
-COLORREF* CitajObrazovku(int*, int*, const char**, char* chyba, size_t miesto)
+int HladajNaObrazovke(StavHladania*, RECT, int, int, int, int*, int*, const char**, char* chyba, size_t miesto)
 {
     snprintf(chyba, miesto, "screen: this build reads no screen (it was made without libx11-dev and libxext-dev)");
-    return nullptr;
+    return -1;
 }

@@ -1,7 +1,8 @@
-// zentrivo-scan's native ends: the root window of the X display in DISPLAY, read through the MIT
-// shared-memory extension (the server writes the pixels straight into our memory), or with a plain
-// XGetImage over the connection where shared memory is refused (another machine's server, no
-// extension, no System V shared memory).
+// zentrivo-scan's native ends: the root window of the X display in DISPLAY, read a strip of rows at
+// a time into one small buffer that the search takes in as it comes, so that the whole screen is
+// never held in memory: through the MIT shared-memory extension (the server writes the pixels
+// straight into our memory), or with a plain XGetImage over the connection where shared memory is
+// refused (another machine's server, no extension, no System V shared memory).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -14,6 +15,10 @@
 #include <cstring>
 
 #include "search/scan_platforma.h"
+
+// Rows read at a time: half a megabyte of a 1920-pixel screen, written again for every strip. Fresh
+// memory is what costs most here, more than the requests.
+static const int kRiadkovPasu = 64;
 
 void PripravStdio() {}
 
@@ -33,13 +38,13 @@ static int PrerusenePripojenie(Display*)
     exit(2);
 }
 
-// The root window through a shared segment; nullptr (everything undone) when the server or the
-// system refuses any step.
-static XImage* CitajCezShm(Display* d, Window koren, const XWindowAttributes& a, XShmSegmentInfo* shm)
+// A shared strip of `riadkov` rows, attached on the server's side and read once from row 0; nullptr
+// (everything undone) when the server or the system refuses any step. Needs ZapamatajChybu set.
+static XImage* ZdielanyPas(Display* d, Window koren, const XWindowAttributes& a, int riadkov, XShmSegmentInfo* shm)
 {
     if (!XShmQueryExtension(d)) return nullptr;
-    XImage* obraz = XShmCreateImage(d, a.visual, (unsigned)a.depth, ZPixmap, nullptr, shm, (unsigned)a.width,
-                                    (unsigned)a.height);
+    XImage* obraz =
+        XShmCreateImage(d, a.visual, (unsigned)a.depth, ZPixmap, nullptr, shm, (unsigned)a.width, (unsigned)riadkov);
     if (!obraz) return nullptr;
     shm->shmid = shmget(IPC_PRIVATE, (size_t)obraz->bytes_per_line * (size_t)obraz->height, IPC_CREAT | 0600);
     if (shm->shmid < 0) {
@@ -48,21 +53,15 @@ static XImage* CitajCezShm(Display* d, Window koren, const XWindowAttributes& a,
     }
     shm->shmaddr = obraz->data = (char*)shmat(shm->shmid, nullptr, 0);
     shm->readOnly = False;
-    bool ok = shm->shmaddr != (char*)-1;
-    XErrorHandler predosly = XSetErrorHandler(ZapamatajChybu);
     chyba_x = 0;
-    bool pripojene = ok && XShmAttach(d, shm);
+    bool pripojene = shm->shmaddr != (char*)-1 && XShmAttach(d, shm);
     XSync(d, False);  // a refused attach arrives as an error, after the call has returned
     pripojene = pripojene && chyba_x == 0;
     // Marked for removal now: the segment goes when both sides have let go of it, a crash included.
     shmctl(shm->shmid, IPC_RMID, nullptr);
-    ok = pripojene && XShmGetImage(d, koren, obraz, 0, 0, AllPlanes);
-    XSync(d, False);
-    ok = ok && chyba_x == 0;
+    if (pripojene && XShmGetImage(d, koren, obraz, 0, 0, AllPlanes)) return obraz;
     if (pripojene) XShmDetach(d, shm);
     XSync(d, False);
-    XSetErrorHandler(predosly);
-    if (ok) return obraz;
     if (shm->shmaddr != (char*)-1) shmdt(shm->shmaddr);
     XDestroyImage(obraz);  // a shared image's own destroy leaves the segment to shmdt
     return nullptr;
@@ -79,16 +78,16 @@ static void Kanal(unsigned long maska, int* posun, unsigned long* plny)
     *plny = maska;
 }
 
-// The image's pixels as COLORREF values: a plain byte swap for the 32-bit pixels of a 24-bit
-// display, the channel masks for any other layout.
-static void Prevod(XImage* obraz, const XWindowAttributes& a, COLORREF* farby)
+// Rows od to od + riadkov - 1 of the image as COLORREF values: a plain byte swap for the 32-bit
+// pixels of a 24-bit display, the channel masks for any other layout.
+static void Prevod(XImage* obraz, const XWindowAttributes& a, int od, int riadkov, COLORREF* farby)
 {
-    const int w = obraz->width, h = obraz->height;
+    const int w = obraz->width;
     const bool rychle = obraz->bits_per_pixel == 32 && obraz->byte_order == LSBFirst && obraz->red_mask == 0xFF0000 &&
                         obraz->green_mask == 0xFF00 && obraz->blue_mask == 0xFF;
     if (rychle) {
-        for (int y = 0; y < h; y++) {
-            const char* riadok = obraz->data + (size_t)y * (size_t)obraz->bytes_per_line;
+        for (int y = 0; y < riadkov; y++) {
+            const char* riadok = obraz->data + (size_t)(od + y) * (size_t)obraz->bytes_per_line;
             COLORREF* ciel = farby + (size_t)y * (size_t)w;
             for (int x = 0; x < w; x++) {
                 uint32_t v;
@@ -103,9 +102,9 @@ static void Prevod(XImage* obraz, const XWindowAttributes& a, COLORREF* farby)
     Kanal(a.visual->red_mask, &pr, &mr);
     Kanal(a.visual->green_mask, &pg, &mg);
     Kanal(a.visual->blue_mask, &pb, &mb);
-    for (int y = 0; y < h; y++)
+    for (int y = 0; y < riadkov; y++)
         for (int x = 0; x < w; x++) {
-            const unsigned long p = XGetPixel(obraz, x, y);
+            const unsigned long p = XGetPixel(obraz, x, od + y);
             const unsigned long r = mr ? ((p >> pr) & mr) * 255 / mr : 0;
             const unsigned long g = mg ? ((p >> pg) & mg) * 255 / mg : 0;
             const unsigned long b = mb ? ((p >> pb) & mb) * 255 / mb : 0;
@@ -113,55 +112,81 @@ static void Prevod(XImage* obraz, const XWindowAttributes& a, COLORREF* farby)
         }
 }
 
-COLORREF* CitajObrazovku(int* w, int* h, const char** sposob, char* chyba, size_t miesto)
+// The search over the strips: each read into `obraz` (shared) or into a new image, converted and
+// handed to the search. 0 when the server refused a strip.
+static int PrejdiPasy(Display* d, Window koren, const XWindowAttributes& a, int pas, XImage** obraz, bool zdielany,
+                      COLORREF* farby, StavHladania* stav, RECT vylucene, int stupen)
+{
+    const int w = a.width, h = a.height;
+    for (int y = 0; y < h; y += pas) {
+        const int od = y + pas <= h ? y : h - pas;  // the last strip ends at the bottom row
+        if (zdielany) {
+            if (y > 0 && !XShmGetImage(d, koren, *obraz, 0, od, AllPlanes)) return 0;
+        } else {
+            if (*obraz) XDestroyImage(*obraz);
+            *obraz = XGetImage(d, koren, 0, od, (unsigned)w, (unsigned)pas, AllPlanes, ZPixmap);
+            if (!*obraz) return 0;
+        }
+        const int riadkov = h - y < pas ? h - y : pas;
+        Prevod(*obraz, a, y - od, riadkov, farby);
+        PridajRiadky(stav, w, y, riadkov, farby, vylucene, stupen);
+    }
+    return 1;
+}
+
+int HladajNaObrazovke(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
+                      const char** sposob, char* chyba, size_t miesto)
 {
     const char* displej = getenv("DISPLAY");
     if (!displej || !*displej) {
         snprintf(chyba, miesto, "screen: no X display to read (DISPLAY is not set)");
-        return nullptr;
+        return -1;
     }
     XSetIOErrorHandler(PrerusenePripojenie);
     Display* d = XOpenDisplay(nullptr);
     if (!d) {
         snprintf(chyba, miesto, "screen: cannot open the X display '%s'", displej);
-        return nullptr;
+        return -1;
     }
     const Window koren = DefaultRootWindow(d);
     XWindowAttributes a;
     if (!XGetWindowAttributes(d, koren, &a) || a.width <= 0 || a.height <= 0) {
         XCloseDisplay(d);
         snprintf(chyba, miesto, "screen: the root window of '%s' has no size", displej);
-        return nullptr;
+        return -1;
     }
     if (a.visual->c_class != TrueColor && a.visual->c_class != DirectColor) {
         XCloseDisplay(d);
         snprintf(chyba, miesto, "screen: the display '%s' has no true-colour root window", displej);
-        return nullptr;
+        return -1;
     }
+    *w = a.width;
+    *h = a.height;
+    const int pas = a.height < kRiadkovPasu ? a.height : kRiadkovPasu;
 
+    XErrorHandler predosly = XSetErrorHandler(ZapamatajChybu);
     XShmSegmentInfo shm = {};
-    shm.shmid = -1;
-    XImage* obraz = CitajCezShm(d, koren, a, &shm);
-    *sposob = "XShmGetImage";
-    if (!obraz) {
-        shm.shmid = -1;
-        obraz = XGetImage(d, koren, 0, 0, (unsigned)a.width, (unsigned)a.height, AllPlanes, ZPixmap);
-        *sposob = "XGetImage";
-    }
-    COLORREF* farby = nullptr;
-    if (!obraz) {
+    XImage* obraz = ZdielanyPas(d, koren, a, pas, &shm);
+    const bool zdielany = obraz != nullptr;
+    *sposob = zdielany ? "XShmGetImage" : "XGetImage";
+    COLORREF* farby = (COLORREF*)malloc((size_t)a.width * (size_t)pas * sizeof(COLORREF));
+    int pocet = -1;
+    if (!farby || !ZacniHladanie(stav, a.width, a.height)) {
+        snprintf(chyba, miesto, "screen: not enough memory to search a %d x %d screen", a.width, a.height);
+    } else if (!PrejdiPasy(d, koren, a, pas, &obraz, zdielany, farby, stav, vylucene, stupen)) {
         snprintf(chyba, miesto, "screen: the root window of '%s' could not be read", displej);
     } else {
-        farby = (COLORREF*)malloc((size_t)a.width * (size_t)a.height * sizeof(COLORREF));
-        if (farby) Prevod(obraz, a, farby);
-        else snprintf(chyba, miesto, "screen: not enough memory for a %d x %d screen", a.width, a.height);
-        if (shm.shmid >= 0) shmdt(shm.shmaddr);
-        XDestroyImage(obraz);
+        pocet = DokonciHladanie(stav, a.height, min_velkost, percento);
+        if (pocet < 0) snprintf(chyba, miesto, "screen: not enough memory to search a %d x %d screen", a.width, a.height);
     }
+    free(farby);
+    if (zdielany) {
+        XShmDetach(d, &shm);
+        XSync(d, False);
+        shmdt(shm.shmaddr);
+    }
+    if (obraz) XDestroyImage(obraz);
+    XSetErrorHandler(predosly);
     XCloseDisplay(d);
-    if (farby) {
-        *w = a.width;
-        *h = a.height;
-    }
-    return farby;
+    return pocet;
 }

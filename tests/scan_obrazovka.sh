@@ -16,7 +16,7 @@ for sposob in XShmGetImage XGetImage; do
   [ "$sposob" = XGetImage ] && volby=(-extension MIT-SHM)
   # -noreset: the root keeps its picture when the last client leaves.
   : >displej
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "${volby[@]}" 3>displej >xvfb.log 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1030x740x24 -nolisten tcp -noreset "${volby[@]}" 3>displej >xvfb.log 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s displej ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 displej)"
@@ -29,7 +29,7 @@ for sposob in XShmGetImage XGetImage; do
   if [ ! -s zo_snimky ] || ! cmp -s zo_snimky z_obrazovky; then
     echo "$sposob: --screen found"; cat z_obrazovky; echo "the screenshot"; cat zo_snimky; chyby=1
   fi
-  grep -q "^snapshot: .* ($sposob, 1024 x 768)\$" cas || { echo "$sposob was not used:"; cat cas; chyby=1; }
+  grep -q "^screen: .* ($sposob, 1030 x 740)\$" cas || { echo "$sposob was not used:"; cat cas; chyby=1; }
   [ "$(grep -c '^{"image": "screen", ' json)" = "$(wc -l <zo_snimky)" ] || { echo "JSON:"; cat json; chyby=1; }
   kill "$xvfb_pid"
   wait "$xvfb_pid" 2>/dev/null || true
