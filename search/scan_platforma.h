@@ -6,9 +6,10 @@
 #include "common/wintypes.h"
 #include "search/hladanie.h"
 
-// Sets standard input and output to pass bytes through as they are (LF line ends on every platform,
-// images read whole from standard input).
-void PripravStdio();
+// Sets the process up before any image: standard input and output pass bytes through as they are
+// (LF line ends on every platform, images read whole from standard input), and the large buffers of
+// one image are kept for the next one where the C library would give them back to the system.
+void PripravProces();
 
 // Searches the whole screen as HladajSoStavom searches an image, with the state's results; the
 // screen's size goes to *w and *h and the way it was read to *sposob. Returns the count kept, or -1

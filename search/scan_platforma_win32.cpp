@@ -11,7 +11,7 @@
 #include "search/scan_platforma.h"
 #include "search/snimka_win32.h"
 
-void PripravStdio()
+void PripravProces()
 {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);

@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv)
 {
-    PripravStdio();
+    PripravProces();
     char chyba[1024];
     ScanVolby v;
     if (!CitajVolby(argc - 1, argv + 1, &v, chyba, sizeof chyba)) {
