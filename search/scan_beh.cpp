@@ -34,11 +34,21 @@ void Pridaj(std::string* s, const char* format, ...) __attribute__((format(print
 void Pridaj(std::string* s, const char* format, ...)
 {
     char riadok[512];
-    va_list a;
+    va_list a, b;
     va_start(a, format);
-    vsnprintf(riadok, sizeof riadok, format, a);
+    va_copy(b, a);
+    const int dlzka = vsnprintf(riadok, sizeof riadok, format, a);
+    if (dlzka >= (int)sizeof riadok) {
+        // A long file name: formatted again into a block of its length.
+        std::string dlhy((size_t)dlzka + 1, '\0');
+        vsnprintf(&dlhy[0], dlhy.size(), format, b);
+        dlhy.resize((size_t)dlzka);
+        *s += dlhy;
+    } else if (dlzka > 0) {
+        *s += riadok;
+    }
+    va_end(b);
     va_end(a);
-    *s += riadok;
 }
 
 // A JSON string: quotes, backslashes and control characters escaped; other bytes as they are.

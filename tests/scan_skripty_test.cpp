@@ -117,6 +117,21 @@ TEST(ScanScripts, StandardInputIsTheImageDash)
     EXPECT_EQ(prazdny.err.rfind("zentrivo-scan: standard input: ", 0), 0u) << prazdny.err;
 }
 
+// A name longer than any line buffer comes out whole, in the text and in JSON.
+TEST(ScanScripts, LongNamesComeOutWhole)
+{
+    const std::string a = Adresar();
+    const std::string adresar = std::string(200, 'a') + "/" + std::string(200, 'b') + "/" + std::string(200, 'c');
+    ASSERT_EQ(std::system(("mkdir -p '" + a + "/" + adresar + "'").c_str()), 0);
+    UlozPng(Stvorec(), a + "/" + adresar + "/s.png");
+    const std::string meno = adresar + "/s.png";
+    EXPECT_EQ(Spusti(a, kVolby + std::string("--rects ") + meno + " " + meno).out,
+              meno + ":24,24,10,10,39,39\n" + meno + ":24,24,10,10,39,39\n");
+    EXPECT_EQ(Spusti(a, kVolby + std::string("--json ") + meno).out,
+              "{\"image\": \"" + meno + "\", \"x\": 24, \"y\": 24, \"left\": 10, \"top\": 10, \"right\": 39, "
+              "\"bottom\": 39, \"pixels\": 900}\n");
+}
+
 // Each failure is one line on standard error in its place; the other images are still printed.
 TEST(ScanScripts, UnreadableImagesAmongSeveral)
 {
