@@ -10,8 +10,6 @@
 #include <sys/shm.h>
 
 #include <cstdint>
-#include <malloc.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,15 +19,6 @@
 // Rows read at a time: half a megabyte of a 1920-pixel screen, written again for every strip. Fresh
 // memory is what costs most here, more than the requests.
 static const int kRiadkovPasu = 64;
-
-// The C library would hand every image's buffers back to the system and take them again for the
-// next image, paying a page fault for every 4 KB of them, more than the decoding costs: the blocks
-// come from the heap instead and stay there until the process ends.
-void PripravProces()
-{
-    mallopt(M_MMAP_THRESHOLD, 256 << 20);
-    mallopt(M_TRIM_THRESHOLD, 512 << 20);
-}
 
 // The code of the last X error while the handler below is set; the requests run one at a time.
 static int chyba_x = 0;
