@@ -82,3 +82,8 @@ target_compile_definitions(scan_cas_tests PRIVATE ZENTRIVO_SCAN="$<TARGET_FILE:z
   SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_CAS_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_cas_tmp")
 gtest_discover_tests(scan_cas_tests TEST_PREFIX scan.)
 # --- end search speed ---
+
+# --- end to end: the values the Wine cases look for on the screen, from the product's own code ---
+add_executable(e2e_hodnoty e2e/hodnoty.cpp)
+target_link_libraries(e2e_hodnoty PRIVATE zentrivo_render zentrivo_tracking zentrivo_kit_zaznam)
+# --- end end to end ---

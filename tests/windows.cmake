@@ -10,8 +10,8 @@
 # find every resource ID in the test program itself. It adds one CTest entry <name> that runs the
 # program under Wine. Keep related cases in one program: every Wine start costs seconds.
 #
-# tools/test.sh runs these entries on an Xvfb display with one `wineserver -p` alive for the run, a
-# private WINEPREFIX (build/wineprefix) and a Wine process that keeps Wine's desktop up, so that the
+# tools/test.sh runs these entries through tools/wine_testy.sh: on an Xvfb display, with a fresh Wine
+# prefix whose one server lasts the run, and a Wine process that keeps Wine's desktop up, so that the
 # root window keeps showing tests/data/win_plocha.png (see win_drzac_plochy below).
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -30,7 +30,7 @@ function(zentrivo_add_wine_test name)
 endfunction()
 
 # Not a test: keeps one Wine process, and so Wine's desktop process, alive for the whole run. That
-# desktop process clears the X root window when it starts; tools/test.sh paints the picture after.
+# desktop process clears the X root window when it starts; tools/postroj.sh paints the picture after.
 add_executable(win_drzac_plochy win_drzac_plochy.cpp)
 
 # --- resources, snapshot and registry (the Windows build's own ends) ---
@@ -97,15 +97,19 @@ zentrivo_add_wine_test(okno_win32_test okno_win32_test.cpp ${CMAKE_SOURCE_DIR}/s
        zentrivo_search zentrivo_render_win32 zentrivo_render zentrivo_tracking_win32 zentrivo_tracking comctl32)
 # Prints what Win32 says about a window of the running program (its rectangle, style, controls).
 add_executable(okno_info e2e/okno_info_win32.cpp)
-# The end-to-end cases start Zentrivo.exe on a virtual display of their own; the scan command of the
-# native build gives the centres they expect.
+# The end-to-end cases, one test each: every e2e/e2e_*.sh file (see e2e/pomoc.sh). Each starts
+# Zentrivo.exe on a virtual display of its own; the native build gives them the centres they expect
+# (its scan command) and the window's sizes and colours (e2e_hodnoty), so it is built first.
 set(ZENTRIVO_SCAN "${CMAKE_SOURCE_DIR}/build/native/search/zentrivo-scan" CACHE FILEPATH
     "zentrivo-scan of the native build, for the end-to-end tests")
-foreach(pripad beh prazdna)
-  add_test(NAME e2e_${pripad} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/e2e.sh ${pripad}
-           $<TARGET_FILE:Zentrivo> $<TARGET_FILE:okno_info> ${ZENTRIVO_SCAN} ${CMAKE_BINARY_DIR}/e2e/${pripad}
-           ${CMAKE_BINARY_DIR}/e2e/screenshots)
-  set_tests_properties(e2e_${pripad} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_e2e)
+set(ZENTRIVO_HODNOTY "${CMAKE_SOURCE_DIR}/build/native/tests/e2e_hodnoty" CACHE FILEPATH
+    "e2e_hodnoty of the native build, for the end-to-end tests")
+file(GLOB ZENTRIVO_E2E CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/e2e_*.sh)
+foreach(pripad ${ZENTRIVO_E2E})
+  get_filename_component(nazov ${pripad} NAME_WE)
+  add_test(NAME ${nazov} COMMAND bash ${pripad})
+  set_tests_properties(${nazov} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_e2e ENVIRONMENT
+    "ZENTRIVO_WIN_BUILD=${CMAKE_BINARY_DIR};ZENTRIVO_SCAN=${ZENTRIVO_SCAN};ZENTRIVO_HODNOTY=${ZENTRIVO_HODNOTY}")
 endforeach()
 # zentrivo-scan.exe on a file, on standard input, on two images on two threads and on Wine's screen,
 # which shows tests/data/win_plocha.png: each gives what the native build's command gives for the file.

@@ -5,50 +5,38 @@
 set -euo pipefail
 POVODNY=$PWD
 cd "$(dirname "$0")/.."
-KOREN=$PWD
 tools/setup.sh
-# The 32-bit program, or its 64-bit build where the kernel runs no 32-bit programs.
-. tools/wine_rezim.sh
-
-# ZENTRIVO_WIN_BUILD picks another build tree than the preset's build/windows (or build/windows64).
-STROM=${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}
-cmake --preset "$ZV_WIN_PRESET" -B "$STROM" >/dev/null
-cmake --build "$STROM" -j2 --target Zentrivo >/dev/null
-EXE=$(readlink -f "$STROM/Zentrivo.exe")
+# The 32-bit program, or its 64-bit build where the kernel runs no 32-bit programs; ZENTRIVO_WIN_BUILD
+# picks another build tree than the preset's.
+. tools/postroj.sh
+cmake --preset "$ZV_WIN_PRESET" -B "$ZV_STROM" >/dev/null
+cmake --build "$ZV_STROM" -j2 --target Zentrivo win_drzac_plochy >/dev/null
+EXE=$ZV_STROM/Zentrivo.exe
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   cd "$POVODNY"
-  # The texts are Windows-1250, the code page of a Slovak system; Wine takes it from the locale's name.
-  exec env LC_ALL=sk_SK.UTF-8 wine "$EXE"
+  exec env LC_ALL=$ZV_JAZYK wine "$EXE"
 fi
 
-. "$KOREN/tools/plocha.sh"
-BEH="$KOREN/$STROM/run"
-mkdir -p "$BEH"
-rm -f "$BEH/Stredy.txt"
-trap 'zv_wine_stop; zv_xvfb_stop' EXIT
-trap 'exit 1' INT TERM
-
-zv_xvfb_start 1024 768 "$BEH/xvfb.log"
+ZV_LOGY=$ZV_STROM/run
+zv_displej 1024 768
 echo "No display: started a virtual one ($DISPLAY) with a sample desktop."
-zv_prefix_vzor "$BEH/wine-vzor"
-zv_prefix_novy "$BEH/wine-vzor" "$BEH/prefix"
-zv_vzorova_plocha "$BEH/plocha.png"
-
-zv_spusti "$EXE" "$BEH"
-OKNO=$(zv_okno " Objekty" 60) || { echo "the window did not appear (see $BEH/wine.log)" >&2; exit 1; }
-# Wine's desktop process clears the root window when it starts: show the picture once the window is up.
-zv_cakaj 10 zv_plocha "$BEH/plocha.png" || { echo "could not show the sample desktop" >&2; exit 1; }
+zv_prefix "$ZV_LOGY/prefix"
+zv_vzorova_plocha "$ZV_LOGY/plocha.png" 1024 768
+zv_plocha "$ZV_LOGY/plocha.png"
+rm -f "$ZV_LOGY/Stredy.txt"
+zv_spusti "$EXE" "$ZV_LOGY"
+zv_okno " Objekty" 60 >/dev/null || { echo "the window did not appear (see $ZV_LOGY/wine.log)" >&2; exit 1; }
 
 xdotool key Return
-zv_cakaj 60 test -f "$BEH/Stredy.txt" || { echo "the search wrote no Stredy.txt" >&2; exit 1; }
+zv_cakaj 60 test -f "$ZV_LOGY/Stredy.txt" || { echo "the search wrote no Stredy.txt" >&2; exit 1; }
 # The file is written just before the final repaint; give that repaint a moment to reach the screen.
 sleep 0.5
-zv_snimka "$BEH/snimka.png"
+import -window root "$ZV_LOGY/snimka.png"
 
-echo "Centres found ($(grep -c , "$BEH/Stredy.txt" || true)), from $BEH/Stredy.txt:"
-tr -d '\r' <"$BEH/Stredy.txt"
-echo "Screenshot: $BEH/snimka.png"
+echo "Centres found ($(grep -c , "$ZV_LOGY/Stredy.txt" || true)), from $ZV_LOGY/Stredy.txt:"
+tr -d '\r' <"$ZV_LOGY/Stredy.txt"
+echo "Screenshot: $ZV_LOGY/snimka.png"
 
 xdotool key Escape
 zv_cakaj_koniec 20 || true

@@ -27,7 +27,7 @@ instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-
          g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick jq
 
 # A kernel that runs no 32-bit programs runs the Windows tests on the 64-bit build under 64-bit Wine.
-. tools/wine_rezim.sh
+. tools/postroj.sh
 if [ "$ZV_WIN_PRESET" = windows64 ]; then
   instaluj g++-mingw-w64-x86-64-posix wine64
 fi

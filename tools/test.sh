@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-. tools/wine_rezim.sh
+. tools/postroj.sh
 
 cmake --preset native
 cmake --build --preset native -j"$(nproc)"

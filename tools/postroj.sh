@@ -1,0 +1,161 @@
+# The harness of the Windows program: which build Wine runs, Wine's environment, a virtual display, a
+# Wine prefix copied from a template, a known picture on the root window, waiting, and cleanup.
+# Sourced by the run, test and benchmark scripts and the end-to-end cases, each a short list of calls:
+#   . tools/postroj.sh; ZV_LOGY=build/x; zv_displej 1280 1024; zv_prefix build/x/prefix
+#   zv_plocha tests/data/win_plocha.png; wine program.exe
+# Whatever these functions start is ended when the script exits, on failure and on INT or TERM too.
+
+ZV_KOREN=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# A kernel that runs 32-bit programs runs the 32-bit build, the product itself, under 32-bit Wine (the
+# windows preset); the 32-bit C library's loader comes with 32-bit Wine. Elsewhere the tests and the
+# program run the 64-bit build of the same tree (windows64) under 64-bit Wine, whose loader tools/wine64
+# puts on PATH under the names that scripts and Wine's own commands call.
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  ZV_WIN_PRESET=windows
+  export WINEARCH=win32
+else
+  ZV_WIN_PRESET=windows64
+  export WINEARCH=win64
+  case ":$PATH:" in *":$ZV_KOREN/tools/wine64:"*) ;; *) export PATH="$ZV_KOREN/tools/wine64:$PATH" ;; esac
+fi
+# No Mono or Gecko install prompts when a prefix is made.
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# The Windows build tree whose programs run: the preset's, or ZENTRIVO_WIN_BUILD (from the top folder).
+ZV_STROM=${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}
+case $ZV_STROM in /*) ;; *) ZV_STROM=$ZV_KOREN/$ZV_STROM ;; esac
+# The program's texts are Windows-1250, the code page of a Slovak system, which Wine takes from the
+# locale's name.
+ZV_JAZYK=sk_SK.UTF-8
+ZV_LOGY=$ZV_KOREN/build/wine-logy # the logs of the display, the prefix and the programs
+ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC=""
+
+zv_koniec() {
+  local rc=$?
+  set +e
+  [ -n "$ZV_PIDY" ] && kill $ZV_PIDY 2>/dev/null
+  # Every Wine program of the prefix ends with its server.
+  [ -n "$ZV_PREFIX" ] && WINEPREFIX=$ZV_PREFIX wineserver -k 2>/dev/null
+  [ -n "$ZV_XVFB" ] && kill "$ZV_XVFB" 2>/dev/null
+  wait 2>/dev/null
+  exit "$rc"
+}
+trap zv_koniec EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Runs "$@" every 0.1 s until it succeeds, at most $1 x 10 times; 1 when it never did.
+zv_cakaj() {
+  local kroky=$(($1 * 10))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    kroky=$((kroky - 1))
+    [ "$kroky" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+
+# Starts an Xvfb screen of $1 x $2 pixels on a display number the server picks itself; sets DISPLAY.
+# Further arguments go to Xvfb (-extension MIT-SHM: a server without shared memory).
+zv_displej() {
+  ZV_SIRKA=$1 ZV_VYSKA=$2
+  mkdir -p "$ZV_LOGY"
+  : >"$ZV_LOGY/displej"
+  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset "${@:3}" 3>"$ZV_LOGY/displej" >"$ZV_LOGY/xvfb.log" 2>&1 &
+  ZV_XVFB=$!
+  zv_cakaj 20 test -s "$ZV_LOGY/displej" || { echo "Xvfb did not start, see $ZV_LOGY/xvfb.log" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$ZV_LOGY/displej")"
+}
+
+# The template prefix $1, made once with wineboot on the display: Wine draws the frames itself
+# (Managed = N, so the X window is the whole Win32 window rectangle), has its own fonts, and shows no
+# crash dialog.
+zv_vzor() {
+  [ -f "$1/.hotovy" ] && return 0
+  rm -rf "$1"
+  WINEPREFIX=$1 wineboot -i >"$1.log" 2>&1
+  WINEPREFIX=$1 wineserver -w
+  [ -f "$1/user.reg" ] || { echo "wineboot made no prefix, see $1.log" >&2; return 1; }
+  # Marlett draws the caption buttons and Tahoma the dialogs' buttons; this Wine does not look for
+  # its own fonts where they are installed, but a prefix's Fonts folder is always searched.
+  cp /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null
+  printf '\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n' >>"$1/user.reg"
+  printf '\n[Software\\\\Wine\\\\WineDbg] 1700000000\n"ShowCrashDialog"=dword:00000000\n' >>"$1/user.reg"
+  touch "$1/.hotovy"
+}
+
+# A fresh prefix at $1, a copy of the template, with its server kept up until the end; sets WINEPREFIX.
+# The copy is hard links where it can be (the template takes 700 MB), but for the registry files, which
+# a script may append to: Wine itself writes a file anew rather than in place.
+zv_prefix() {
+  local vzor=$ZV_KOREN/build/wine-vzor-$WINEARCH p
+  mkdir -p "$ZV_KOREN/build" "$(dirname "$1")"
+  (flock 8 && zv_vzor "$vzor") 8>"$vzor.lock" || return 1
+  # The server of this script's last prefix, or one an earlier run left in the folder, ends first.
+  for p in "$ZV_PREFIX" "$1"; do [ ! -d "$p" ] || WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  rm -rf "$1"
+  { cp -al "$vzor" "$1" 2>/dev/null || { rm -rf "$1" && cp -a "$vzor" "$1"; }; } || return 1
+  cp --remove-destination "$vzor"/*.reg "$1"/ || return 1
+  ZV_PREFIX=$(cd "$1" && pwd) # Wine takes absolute prefix paths only
+  export WINEPREFIX=$ZV_PREFIX
+  wineserver -p >"$ZV_LOGY/wineserver.log" 2>&1
+}
+
+# Shows picture $1, tiled over the whole screen, on the root window, and checks that the root shows it.
+# Wine's desktop process clears the root when it starts and ends with the last Wine program, so in a
+# prefix a holder program keeps it up first.
+zv_plocha() {
+  convert -size "${ZV_SIRKA}x$ZV_VYSKA" "tile:$1" "$ZV_LOGY/plocha_cela.png" || return 1
+  local drzac=$ZV_STROM/tests/win_drzac_plochy.exe
+  if [ -n "$ZV_PREFIX" ] && [ -z "$ZV_DRZAC" ]; then
+    [ -f "$drzac" ] || { echo "no $drzac: build the Windows tests too" >&2; return 1; }
+    wine "$drzac" >"$ZV_LOGY/drzac.log" 2>&1 &
+    ZV_DRZAC=$! ZV_PIDY="$ZV_PIDY $!"
+    zv_cakaj 60 grep -q '^desktop' "$ZV_LOGY/drzac.log" || { echo "Wine's desktop did not start" >&2; return 1; }
+  fi
+  zv_cakaj 10 zv_koren_ukazuje "$ZV_LOGY/plocha_cela.png" || { echo "the root window does not show $1" >&2; return 1; }
+}
+# display exits with 1 even when it has painted the root, so the root is read back and compared.
+zv_koren_ukazuje() {
+  display -window root "$1"
+  import -window root "$ZV_LOGY/koren.png" && [ "$(compare -metric AE "$1" "$ZV_LOGY/koren.png" null: 2>&1)" = 0 ]
+}
+
+# Starts program $1 under Wine in folder $2, with its log there; sets ZV_PID.
+zv_spusti() {
+  (cd "$2" && exec env LC_ALL=$ZV_JAZYK wine "$1") >"$2/wine.log" 2>&1 &
+  ZV_PID=$!
+}
+
+# Waits at most $1 seconds until the process ZV_PID has ended; its exit code goes to ZV_KOD.
+zv_cakaj_koniec() {
+  ZV_KOD=timeout
+  zv_cakaj "$1" eval "! kill -0 $ZV_PID" || return 1
+  ZV_KOD=0
+  wait "$ZV_PID" || ZV_KOD=$?
+}
+
+# The X window whose name is exactly $1, printed; waits at most $2 seconds.
+zv_okno() {
+  zv_cakaj "$2" xdotool search --name "^$1\$" || return 1
+  xdotool search --name "^$1\$" | head -n1
+}
+
+# Sets ZV_X, ZV_Y, ZV_W and ZV_H of the X window $1.
+zv_geometria() {
+  local WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  ZV_X=$X ZV_Y=$Y ZV_W=$WIDTH ZV_H=$HEIGHT
+}
+
+# The sample desktop $2 x $3 to file $1: a blue-grey background with near-black objects of several
+# shapes and sizes, a few too small or too sparse for the default settings, and coloured shapes that
+# are not grey at all. No antialiasing, so that every pixel is one of the listed colours.
+zv_vzorova_plocha() {
+  convert -size "${2}x$3" xc:'#3a6e96' +antialias \
+    -fill '#101010' -draw 'rectangle 60,60 139,119' -fill '#1c1c1c' -draw 'circle 250,420 250,460' \
+    -fill '#080808' -draw 'polygon 820,80 900,200 740,200' -fill '#141414' -draw 'rectangle 700,560 759,619' \
+    -fill '#181818' -draw 'rectangle 90,640 99,649' -fill '#0c0c0c' -draw 'rectangle 880,600 979,609' \
+    -fill '#1e1e1e' -draw 'rectangle 120,250 169,299' -fill '#3a3a3a' -draw 'rectangle 560,650 619,709' \
+    -fill '#c02020' -draw 'rectangle 300,80 379,159' -fill '#20a040' -draw 'circle 940,400 940,440' "$1"
+}
