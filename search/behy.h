@@ -92,7 +92,9 @@ inline int ZaciatokBehu(const Behy& b, int y, int x)
     int k = x >> 6;
     uint64_t m = ~r[k] & ((1ull << (x & 63)) - 1);
     while (m == 0) m = ~r[--k];  // the 0 word before the row stops it
-    return (k << 6) + 64 - __builtin_clzll(m);
+    // k is -1 when the run starts at column 0: multiplied, not shifted, since a negative number
+    // must not be shifted left.
+    return k * 64 + 64 - __builtin_clzll(m);
 }
 
 // The last column of the run through column x of row y (x in the list).

@@ -51,6 +51,21 @@ void Pridaj(std::string* s, const char* format, ...)
     va_end(a);
 }
 
+// The text with its control characters written escaped (\n, \x1B), so that it stays on one line.
+std::string BezRiadiacich(const char* text)
+{
+    std::string s;
+    for (const char* p = text; *p; p++) {
+        const unsigned char z = (unsigned char)*p;
+        if (z == '\n') s += "\\n";
+        else if (z == '\t') s += "\\t";
+        else if (z == '\r') s += "\\r";
+        else if (z < 0x20 || z == 0x7F) Pridaj(&s, "\\x%02X", z);
+        else s += (char)z;
+    }
+    return s;
+}
+
 // A JSON string: quotes, backslashes and control characters escaped; other bytes as they are.
 std::string JsonText(const char* text)
 {
@@ -117,8 +132,10 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
         const double ms = Ms(hladanie);
         free(farby);
         if (pocet < 0) snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", meno, w, h);
-        else if (v.cas)
-            Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", predpona.empty() ? "" : (predpona + " ").c_str(), ms);
+        else if (v.cas) {
+            const std::string pred = predpona.empty() ? "" : BezRiadiacich(predpona.c_str()) + " ";
+            Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", pred.c_str(), ms);
+        }
     }
     if (pocet < 0) Zlyhal(s, chyba);
     return pocet;
@@ -156,22 +173,17 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
 
 }  // namespace
 
-std::string RiadokChyby(const char* text)
-{
-    std::string riadok = "zentrivo-scan: ";
-    for (const char* p = text; *p; p++) {
-        const unsigned char z = (unsigned char)*p;
-        if (z == '\n') riadok += "\\n";
-        else if (z == '\t') riadok += "\\t";
-        else if (z == '\r') riadok += "\\r";
-        else if (z < 0x20 || z == 0x7F) Pridaj(&riadok, "\\x%02X", z);
-        else riadok += (char)z;
-    }
-    return riadok + "\n";
-}
+std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadiacich(text) + "\n"; }
 
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
+    // The centres file may not overwrite the image it comes from (--out takes one image only).
+    if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 && strcmp(v.obrazy[0], "-") != 0 &&
+        TenIstySubor(v.vystup, v.obrazy[0])) {
+        std::string chyba = std::string(v.vystup) + ": --out names the image itself, which the centres would overwrite";
+        fputs(RiadokChyby(chyba.c_str()).c_str(), err);
+        return 2;
+    }
     const std::vector<const char*> mena = v.obrazovka ? std::vector<const char*>{"screen"} : v.obrazy;
     const size_t n = mena.size();
     // With several images each line names its image, as grep names the file.

@@ -6,8 +6,9 @@
 #include <climits>
 #include <cstdlib>
 
-// The decoder leaves some buffers partly unwritten when a file is damaged (a progressive JPEG's
-// coefficients without their scans): zero-filled blocks keep such pixels defined.
+// The decoder leaves a buffer partly unwritten where its input runs short (a PPM/PGM or TGA row it
+// cannot read): zero-filled blocks keep every pixel defined should a case get past the checks made
+// before decoding.
 #define STBI_MALLOC(velkost) calloc(1, velkost)
 #define STBI_REALLOC(blok, velkost) realloc(blok, velkost)
 #define STBI_FREE(blok) free(blok)
@@ -26,21 +27,21 @@
 #pragma GCC diagnostic ignored "-Wsign-compare"
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
 #ifndef __clang__
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 #include "stb_image.h"
 #pragma GCC diagnostic pop
 
-unsigned char* DekodujRgb(const unsigned char* data, size_t dlzka, int* w, int* h, const char** dovod)
+unsigned char* DekodujObraz(const unsigned char* data, size_t dlzka, int* w, int* h, int* zloziek, const char** dovod)
 {
     if (dlzka > INT_MAX) {
         *dovod = "the file is over 2 GB";
         return nullptr;
     }
-    int zloziek = 0;
-    unsigned char* rgb = stbi_load_from_memory(data, (int)dlzka, w, h, &zloziek, 3);
-    if (!rgb) *dovod = stbi_failure_reason();
-    return rgb;
+    unsigned char* pixely = stbi_load_from_memory(data, (int)dlzka, w, h, zloziek, 0);
+    if (!pixely) *dovod = stbi_failure_reason();
+    return pixely;
 }
 
-void UvolniRgb(unsigned char* rgb) { stbi_image_free(rgb); }
+void UvolniObraz(unsigned char* pixely) { stbi_image_free(pixely); }

@@ -3,7 +3,9 @@
 #pragma once
 #include <cstddef>
 
-// Returns a new block of w x h RGB triples, row-major, or nullptr with the decoder's reason in
-// *dovod. Expects data the format checks have passed.
-unsigned char* DekodujRgb(const unsigned char* data, size_t dlzka, int* w, int* h, const char** dovod);
-void UvolniRgb(unsigned char* rgb);
+// Returns a new block of w x h pixels of *zloziek bytes each (1 grey, 2 grey and alpha, 3 RGB, 4 RGBA),
+// row-major, or nullptr with the decoder's reason in *dovod. The pixels come in the image's own
+// components, since the decoder's own conversion of a 16-bit grey PGM to RGB reads past its buffer.
+// Expects data the format checks have passed.
+unsigned char* DekodujObraz(const unsigned char* data, size_t dlzka, int* w, int* h, int* zloziek, const char** dovod);
+void UvolniObraz(unsigned char* pixely);

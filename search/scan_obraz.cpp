@@ -1,4 +1,5 @@
-// Reading an image as a desktop snapshot: the whole file into memory, then the decoder.
+// Reading an image as a desktop snapshot: the whole file into memory, the header's size against the
+// limit, the layout against the data's length, and only then the decoder.
 #include "search/scan_obraz.h"
 
 #include <sys/stat.h>
@@ -10,41 +11,82 @@
 #include <cstring>
 
 #include "search/scan_dekoder.h"
+#include "search/scan_formaty.h"
 
 COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char* meno, long long max_pixelov,
                             int* w, int* h, char* chyba, size_t miesto)
 {
-    int sirka = 0, vyska = 0;
-    const char* dovod = "";
-    unsigned char* rgb = DekodujRgb(data, dlzka, &sirka, &vyska, &dovod);
-    if (!rgb) {
-        snprintf(chyba, miesto, "%s: not a readable PNG, BMP, PPM/PGM, TGA or JPEG image (%s)", meno, dovod);
+    char dovod[256];
+    HlavickaObrazu hl;
+    if (!CitajHlavicku(data, dlzka, &hl, dovod, sizeof dovod)) {
+        snprintf(chyba, miesto, "%s: %s", meno, dovod);
         return nullptr;
     }
-    const long long pixelov = (long long)sirka * vyska;
-    const char* zle = nullptr;
-    if (sirka <= 0 || vyska <= 0) zle = "the image has no pixels";
-    else if (max_pixelov > 0 && pixelov > max_pixelov) zle = "the image is over the pixel limit (--max-pixels)";
+    const long long pixelov = hl.w * hl.h;
+    if (max_pixelov > 0 && pixelov > max_pixelov) {
+        snprintf(chyba, miesto, "%s: %lld x %lld is %lld pixels, over the limit of %lld (--max-pixels sets another)",
+                 meno, hl.w, hl.h, pixelov, max_pixelov);
+        return nullptr;
+    }
     // The search sizes its lists (w + 5) x (h + 5), which must stay a signed 32-bit count.
-    else if (((long long)sirka + 5) * ((long long)vyska + 5) > INT_MAX) zle = "the image is too large";
-    if (zle) {
-        UvolniRgb(rgb);
-        snprintf(chyba, miesto, "%s: %s (%d x %d)", meno, zle, sirka, vyska);
+    if ((hl.w + 5) * (hl.h + 5) > INT_MAX) {
+        snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
         return nullptr;
     }
-    size_t pocet = (size_t)pixelov;
+    if (!SkontrolujCelistvost(data, dlzka, hl, dovod, sizeof dovod)) {
+        snprintf(chyba, miesto, "%s: %s", meno, dovod);
+        return nullptr;
+    }
+    int sirka = 0, vyska = 0, zloziek = 0;
+    const char* dovod_dekodera = "";
+    unsigned char* pixely = DekodujObraz(data, dlzka, &sirka, &vyska, &zloziek, &dovod_dekodera);
+    if (!pixely) {
+        snprintf(chyba, miesto, "%s: the %s image is damaged (%s)", meno, hl.nazov, dovod_dekodera);
+        return nullptr;
+    }
+    if (sirka != hl.w || vyska != hl.h || zloziek < 1 || zloziek > 4) {
+        UvolniObraz(pixely);
+        snprintf(chyba, miesto, "%s: the %s image is damaged (its size)", meno, hl.nazov);
+        return nullptr;
+    }
+    size_t pocet = (size_t)sirka * (size_t)vyska;
     COLORREF* farby = (COLORREF*)malloc(pocet * sizeof(COLORREF));
     if (!farby) {
-        UvolniRgb(rgb);
+        UvolniObraz(pixely);
         snprintf(chyba, miesto, "%s: not enough memory for a %d x %d image", meno, sirka, vyska);
         return nullptr;
     }
-    for (size_t k = 0; k < pocet; k++) farby[k] = RGB(rgb[3 * k], rgb[3 * k + 1], rgb[3 * k + 2]);
-    UvolniRgb(rgb);
+    // Grey counts as red, green and blue alike; alpha is dropped.
+    const bool sedy = zloziek < 3;
+    for (size_t k = 0; k < pocet; k++) {
+        const unsigned char* p = pixely + k * (size_t)zloziek;
+        farby[k] = sedy ? RGB(p[0], p[0], p[0]) : RGB(p[0], p[1], p[2]);
+    }
+    UvolniObraz(pixely);
     *w = sirka;
     *h = vyska;
     return farby;
 }
+
+// The whole of an open file in a block first `miest` bytes long (its size and one when known, so
+// that a regular file is read without growing), doubled until the file ends.
+static unsigned char* CitajDoKonca(FILE* f, size_t miest, size_t* dlzka)
+{
+    unsigned char* data = (unsigned char*)malloc(miest);
+    size_t precitane = 0;
+    while (data) {
+        precitane += fread(data + precitane, 1, miest - precitane, f);
+        if (precitane < miest) break;
+        unsigned char* vacsie = miest <= SIZE_MAX / 2 ? (unsigned char*)realloc(data, miest * 2) : nullptr;
+        if (!vacsie) free(data);
+        data = vacsie;
+        miest *= 2;
+    }
+    *dlzka = precitane;
+    return data;
+}
+
+unsigned char* CitajCelySubor(FILE* f, size_t* dlzka) { return CitajDoKonca(f, 65536, dlzka); }
 
 COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, char* chyba, size_t miesto)
 {
@@ -63,31 +105,20 @@ COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, c
         return nullptr;
     }
     size_t dlzka = 0;
-    unsigned char* data = CitajCelySubor(f, &dlzka);
-    const bool chyba_citania = ferror(f) != 0;
+    const size_t miest = S_ISREG(info.st_mode) && info.st_size > 0 ? (size_t)info.st_size + 1 : 65536;
+    unsigned char* data = CitajDoKonca(f, miest, &dlzka);
+    const bool zlyhalo = ferror(f) != 0;
+    const int chyba_citania = errno;
     fclose(f);
-    if (!data || chyba_citania) {
+    if (!data || zlyhalo) {
+        if (data)
+            snprintf(chyba, miesto, "%s: %s", subor, strerror(chyba_citania));
+        else
+            snprintf(chyba, miesto, "%s: not enough memory to read the file", subor);
         free(data);
-        snprintf(chyba, miesto, "%s: %s", subor, data ? "cannot be read" : "not enough memory to read it");
         return nullptr;
     }
     COLORREF* farby = CitajObrazZPamate(data, dlzka, subor, max_pixelov, w, h, chyba, miesto);
     free(data);
     return farby;
-}
-
-unsigned char* CitajCelySubor(FILE* f, size_t* dlzka)
-{
-    size_t miest = 65536, precitane = 0;
-    unsigned char* data = (unsigned char*)malloc(miest);
-    while (data) {
-        precitane += fread(data + precitane, 1, miest - precitane, f);
-        if (precitane < miest) break;
-        unsigned char* vacsie = miest <= SIZE_MAX / 2 ? (unsigned char*)realloc(data, miest * 2) : nullptr;
-        if (!vacsie) free(data);
-        data = vacsie;
-        miest *= 2;
-    }
-    *dlzka = precitane;
-    return data;
 }

@@ -1,5 +1,6 @@
-// What zentrivo-scan needs from the platform: the live screen, and standard streams that carry bytes
-// unchanged. X11 natively (snimka_x11.cpp), the program's own snapshot on Windows.
+// What zentrivo-scan needs from the platform: the live screen, standard streams that carry bytes
+// unchanged, and whether two names are one file. X11 natively (snimka_x11.cpp), the program's own
+// snapshot on Windows.
 #pragma once
 #include <cstddef>
 
@@ -17,3 +18,7 @@ void PripravProces();
 // among them) or memory runs out.
 int HladajNaObrazovke(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
                       const char** sposob, char* chyba, size_t miesto);
+
+// Whether the names a and b both lead to one existing file, whatever the path, links or letter case
+// say: the centres file must not overwrite the image.
+bool TenIstySubor(const char* a, const char* b);

@@ -24,7 +24,8 @@ const char* const kScanPouzitie =
     "  --json             print one JSON object per object instead (JSON Lines): {\"image\": NAME, \"x\": ..,\n"
     "                     \"y\": .., \"left\": .., \"top\": .., \"right\": .., \"bottom\": .., \"pixels\": ..}\n"
     "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each (one image only)\n"
-    "  --max-pixels N     refuse an image of more than N pixels, 0 for no limit (default 178956970)\n"
+    "  --max-pixels N     refuse an image of more than N pixels before decoding it, 0 for no limit\n"
+    "                     (default 178956970)\n"
     "  -j N               search the images on N threads (default: one for each processor); the output\n"
     "                     is the same as with -j 1\n"
     "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
@@ -33,7 +34,8 @@ const char* const kScanPouzitie =
     "  --version          print the program's name and version\n"
     "\n"
     "Exit status: 0 when every image was read and searched, also when nothing is found; 2 on bad usage\n"
-    "or when an image could not be read (the others are still searched and printed).\n";
+    "or when an image could not be read: unreadable, cut short, damaged or over the pixel limit (the\n"
+    "others are still searched and printed).\n";
 
 // A whole decimal number with an optional sign, nothing else around it, within long long (its
 // smallest value aside).

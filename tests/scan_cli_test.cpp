@@ -46,13 +46,32 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
     Zapis(a + "/nula_sirka.pgm", "P5\n0 5\n255\n");
     Zapis(a + "/text.png", "not an image at all\n");
     Zapis(a + "/subor", "x");
-    ASSERT_EQ(std::system(("mkdir '" + a + "/adresar'").c_str()), 0);
+    Zapis(a + "/zle\nmeno.png", "not an image either\n");
+    // Formats the decoder knows but the command does not read: a 1 x 1 GIF and a 1 x 1 PSD.
+    const unsigned char gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0, 0,
+                                 ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 'D', 1, 0, ';'};
+    const unsigned char psd[] = {'8', 'B', 'P', 'S', 0, 1, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1,
+                                 0, 8, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 128, 128, 128};
+    Zapis(a + "/obrazok.gif", std::string(gif, gif + sizeof gif));
+    Zapis(a + "/obrazok.psd", std::string(psd, psd + sizeof psd));
+    ASSERT_EQ(std::system(("mkdir '" + a + "/adresar' && ln '" + a + "/dobry.png' '" + a + "/iny.png'").c_str()), 0);
     struct Pripad {
         const char* nazov;
         std::string argumenty;
     };
     const Pripad pripady[] = {
         {"missing file", "chyba.png"},
+        {"a line break in the file name", "'zle\nmeno.png'"},
+        {"a line break in a missing file's name", "'chyba\n\r\x1b[31m.png'"},
+        {"a line break in a value", "--band '1\n2' dobry.png"},
+        {"a GIF image", "obrazok.gif"},
+        {"a PSD image", "obrazok.psd"},
+        {"negative pixel limit", "--max-pixels -1 dobry.png"},
+        {"pixel limit not whole", "--max-pixels 1e6 dobry.png"},
+        {"pixel limit beyond 64 bits", "--max-pixels 99999999999999999999 dobry.png"},
+        {"pixel limit without a value", "dobry.png --max-pixels"},
+        {"centres file the image itself", "--out dobry.png dobry.png"},
+        {"centres file the image under another name", "--out iny.png dobry.png"},
         {"truncated PNG", "skrateny.png"},
         {"empty file", "prazdny.png"},
         {"zero-sized image", "nula.ppm"},
@@ -83,7 +102,6 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         {"no threads", "-j 0 dobry.png"},
         {"threads not a number", "-j x dobry.png"},
         {"standard input twice", "- - <dobry.png"},
-        {"negative pixel limit", "--max-pixels -1 dobry.png"},
         {"centres file a directory", "--out adresar dobry.png"},
         {"centres file under a regular file", "--out subor/Stredy.txt dobry.png"},
         {"empty centres file name", "--out '' dobry.png"},
@@ -97,6 +115,137 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         EXPECT_EQ(b.err.find('\n'), b.err.size() - 1) << b.err;
     }
     EXPECT_EQ(Obsah(a + "/subor"), "x");
+    EXPECT_EQ(Obsah(a + "/dobry.png"), png);
+}
+
+// Files that end before what their header promises, damaged ones, and headers alone that promise
+// huge images: refused before a pixel is decoded, the same way whatever the heap held before.
+TEST(ScanCommand, CutShortDamagedAndBombImagesAreRefused)
+{
+    std::string a = Adresar();
+    const Scena s = Stvorec();
+    const std::vector<unsigned char> rgb = Rgb(s);
+    std::string seda;
+    for (size_t k = 0; k < rgb.size(); k += 3) seda += (char)rgb[k];
+    UlozPng(s, a + "/cely.png");
+    ASSERT_NE(stbi_write_bmp((a + "/cely.bmp").c_str(), s.w, s.h, 3, rgb.data()), 0);
+    ASSERT_NE(stbi_write_jpg((a + "/cely.jpg").c_str(), s.w, s.h, 3, rgb.data(), 90), 0);
+    ASSERT_NE(stbi_write_tga((a + "/behy.tga").c_str(), s.w, s.h, 3, rgb.data()), 0);
+    stbi_write_tga_with_rle = 0;
+    ASSERT_NE(stbi_write_tga((a + "/cely.tga").c_str(), s.w, s.h, 3, rgb.data()), 0);
+    stbi_write_tga_with_rle = 1;
+    Zapis(a + "/cely.pgm", "P5\n100 100\n255\n" + seda);
+    Zapis(a + "/cely.ppm", "P6\n100 100\n255\n" + std::string(rgb.begin(), rgb.end()));
+    auto orez = [&](const char* subor, long long dlzka, const char* novy) {  // dlzka < 0 drops from the end
+        std::string o = Obsah(a + "/" + subor);
+        Zapis(a + "/" + novy, o.substr(0, dlzka < 0 ? o.size() + dlzka : (size_t)dlzka));
+    };
+    orez("cely.pgm", 15, "hlavicka.pgm");
+    orez("cely.pgm", -1, "bez_bajtu.pgm");
+    orez("cely.ppm", 7500, "pol.ppm");
+    orez("cely.bmp", 54 + 15000, "pol.bmp");
+    orez("cely.bmp", -1, "bez_bajtu.bmp");
+    orez("cely.tga", 18 + 15000, "pol.tga");
+    orez("behy.tga", Obsah(a + "/behy.tga").size() / 2, "pol_behy.tga");
+    orez("cely.jpg", Obsah(a + "/cely.jpg").size() * 2 / 3, "pol.jpg");
+    orez("cely.jpg", -2, "bez_konca.jpg");
+    orez("cely.png", Obsah(a + "/cely.png").size() / 2, "pol.png");
+    orez("cely.png", -12, "bez_iend.png");
+
+    std::string png = Obsah(a + "/cely.png");
+    png[png.size() / 2] ^= 1;  // inside the image data: its chunk's CRC no longer holds
+    Zapis(a + "/crc.png", png);
+    png = Obsah(a + "/cely.png");
+    png.replace(16, 8, std::string("\0\0\x40\0\0\0\x40\0", 8));  // 16384 x 16384 in the header
+    Zapis(a + "/bomba.png", png);
+    std::string jpg = Obsah(a + "/cely.jpg");
+    const size_t dht = jpg.find("\xFF\xC4");
+    ASSERT_NE(dht, std::string::npos);
+    jpg.replace(dht + 5, 16, std::string(16, '\x20'));  // a Huffman table of 512 codes
+    Zapis(a + "/huffman.jpg", jpg);
+    // An 8-bit BMP of two pixels whose palette has two colours and whose second pixel is colour 200.
+    const unsigned char bmp[] = {'B', 'M', 72, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0,
+                                 1, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 0, 0, 0, 0, 128, 128, 128, 0, 1, 200, 0, 0};
+    Zapis(a + "/paleta.bmp", std::string(bmp, bmp + sizeof bmp));
+    // Headers alone, 26000 x 26000 (the BMP also 1 x 16777216), and a run-length TGA of that size.
+    auto bmp_hlavicka = [](int w, int h) {
+        unsigned char b[54] = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
+        for (int k = 0; k < 4; k++) {
+            b[18 + k] = (unsigned char)(w >> (8 * k));
+            b[22 + k] = (unsigned char)(h >> (8 * k));
+        }
+        b[26] = 1;
+        b[28] = 24;
+        return std::string((const char*)b, 54);
+    };
+    Zapis(a + "/bomba.bmp", bmp_hlavicka(26000, 26000));
+    Zapis(a + "/vysoky.bmp", bmp_hlavicka(1, 16777216));
+    Zapis(a + "/bomba.pgm", "P5\n26000 26000\n255\n");
+    std::string tga("\0\0\x0A\0\0\0\0\0\0\0\0\0\x90\x65\x90\x65\x18\0", 18);
+    for (int k = 0; k < 96; k++) tga += "\xFF\x01\x02\x03";
+    Zapis(a + "/bomba.tga", tga);
+
+    struct Pripad {
+        const char* nazov;
+        std::string argumenty;
+        const char* sprava;  // part of the one line on standard error
+    };
+    const char* const kSkrateny = "is cut short";
+    const char* const kLimit = "over the limit of 178956970 (--max-pixels";
+    const Pripad pripady[] = {
+        {"PGM header only", "hlavicka.pgm", kSkrateny},
+        {"PGM a byte short", "bez_bajtu.pgm", kSkrateny},
+        {"PPM half", "pol.ppm", kSkrateny},
+        {"BMP half", "pol.bmp", kSkrateny},
+        {"BMP a byte short", "bez_bajtu.bmp", kSkrateny},
+        {"TGA half", "pol.tga", kSkrateny},
+        {"run-length TGA half", "pol_behy.tga", kSkrateny},
+        {"JPEG two thirds", "pol.jpg", kSkrateny},
+        {"JPEG without its end marker", "bez_konca.jpg", kSkrateny},
+        {"PNG half", "pol.png", kSkrateny},
+        {"PNG without IEND", "bez_iend.png", kSkrateny},
+        {"PNG with a bit flipped", "crc.png", "damaged (a chunk fails its CRC)"},
+        {"JPEG Huffman table of 512 codes", "huffman.jpg", "damaged (its Huffman tables)"},
+        {"BMP colour past its palette", "paleta.bmp", "damaged (colour 200 of a palette of 2)"},
+        {"PGM bomb", "bomba.pgm", kLimit},
+        {"BMP bomb", "bomba.bmp", kLimit},
+        {"TGA bomb", "bomba.tga", kLimit},
+        {"PNG of 16384 x 16384", "bomba.png", "16384 x 16384 is 268435456 pixels, over the limit of 178956970"},
+        {"PGM bomb without a limit", "--max-pixels 0 bomba.pgm", kSkrateny},
+        {"BMP bomb without a limit", "--max-pixels 0 bomba.bmp", kSkrateny},
+        {"BMP of 1 x 16777216", "vysoky.bmp", kSkrateny},
+        {"TGA bomb without a limit", "--max-pixels 0 bomba.tga", kSkrateny},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        Beh b = Spusti(a, p.argumenty);
+        EXPECT_EQ(b.kod, 2);
+        EXPECT_EQ(b.out, "");
+        EXPECT_NE(b.err.find(p.sprava), std::string::npos) << b.err;
+        EXPECT_EQ(b.err.find('\n'), b.err.size() - 1) << b.err;
+        Beh premiesany = Spusti(a, p.argumenty, "", "MALLOC_PERTURB_=165");
+        EXPECT_EQ(premiesany.kod, b.kod);
+        EXPECT_EQ(premiesany.out, b.out);
+        EXPECT_EQ(premiesany.err, b.err);
+    }
+}
+
+TEST(ScanCommand, MaxPixelsSetsTheLimit)
+{
+    std::string a = Adresar();
+    UlozPng(Stvorec(), a + "/stvorec.png");  // 100 x 100
+    Beh b = Spusti(a, std::string(kNajdiStvorec) + " --max-pixels 9999 stvorec.png");
+    EXPECT_EQ(b.kod, 2);
+    EXPECT_EQ(b.out, "");
+    EXPECT_EQ(b.err, "zentrivo-scan: stvorec.png: 100 x 100 is 10000 pixels, over the limit of 9999 (--max-pixels "
+                     "sets another)\n");
+    for (const char* volba : {"--max-pixels 10000", "--max-pixels 0"}) {
+        SCOPED_TRACE(volba);
+        b = Spusti(a, std::string(kNajdiStvorec) + " " + volba + " stvorec.png");
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, "24,24,10,10,39,39\n");
+    }
 }
 
 TEST(ScanCommand, NothingFoundIsSuccess)
@@ -232,9 +381,12 @@ TEST(ScanCommand, ReadsEveryFormat)
     ASSERT_NE(stbi_write_tga((a + "/rgba.tga").c_str(), s.w, s.h, 4, rgba.data()), 0);
     Zapis(a + "/rgb.ppm", "P6\n60 50\n255\n" + std::string(rgb.begin(), rgb.end()));
     Zapis(a + "/seda.pgm", "P5\n60 50\n255\n" + std::string(seda.begin(), seda.end()));
+    std::string seda16;  // two bytes a sample, the high one first
+    for (unsigned char v : seda) seda16 += {(char)v, (char)v};
+    Zapis(a + "/seda16.pgm", "P5\n60 50\n65535\n" + seda16);
     const std::string ocakavane = "24,19,10,10,39,29\n";
     for (const char* subor : {"rgb.png", "rgba.png", "seda.png", "seda_alfa.png", "rgb.bmp", "rgba.tga", "rgb.ppm",
-                              "seda.pgm"}) {
+                              "seda.pgm", "seda16.pgm"}) {
         SCOPED_TRACE(subor);
         Beh b = Spusti(a, std::string(kNajdiStvorec) + " " + subor);
         EXPECT_EQ(b.kod, 0) << b.err;
@@ -319,9 +471,12 @@ TEST(ScanCommand, UnwritableOutputIsAnError)
 {
     std::string a = Adresar();
     UlozPng(Stvorec(), a + "/stvorec.png");
-    Beh b = Spusti(a, std::string(kNajdiStvorec) + " stvorec.png", ">/dev/full");
-    EXPECT_EQ(b.kod, 2);
-    EXPECT_EQ(b.err, "zentrivo-scan: cannot write standard output\n");
+    for (const std::string& argumenty : {std::string(kNajdiStvorec) + " stvorec.png", std::string("--help")}) {
+        SCOPED_TRACE(argumenty);
+        Beh b = Spusti(a, argumenty, ">/dev/full");
+        EXPECT_EQ(b.kod, 2);
+        EXPECT_EQ(b.err, "zentrivo-scan: cannot write standard output\n");
+    }
 }
 
 TEST(ScanSample, CommittedPictureComesFromItsGenerator)

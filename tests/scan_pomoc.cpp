@@ -31,9 +31,10 @@ void Zapis(const std::string& subor, const std::string& obsah)
     std::ofstream(subor, std::ios::binary) << obsah;
 }
 
-Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie)
+Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie,
+           const std::string& prostredie)
 {
-    std::string prikaz = "cd '" + a + "' && '" ZENTRIVO_SCAN "' " + argumenty + " 2>'" + a + "/err'" +
+    std::string prikaz = "cd '" + a + "' && " + prostredie + " '" ZENTRIVO_SCAN "' " + argumenty + " 2>'" + a + "/err'" +
                          (presmerovanie.empty() ? " >'" + a + "/out'" : " " + presmerovanie);
     int stav = std::system(prikaz.c_str());
     Beh b;

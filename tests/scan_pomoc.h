@@ -17,9 +17,11 @@ struct Beh {
     std::string out, err;
 };
 
-// Runs the scan command with `argumenty` (already quoted for the shell) in directory a; standard
-// output goes to a/out unless `presmerovanie` sends it elsewhere.
-Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "");
+// Runs the scan command with `argumenty` (already quoted for the shell) in directory a, with the
+// environment variables of `prostredie` ("NAME=value ...") set; standard output goes to a/out unless
+// `presmerovanie` sends it elsewhere.
+Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "",
+           const std::string& prostredie = "");
 
 std::vector<unsigned char> Rgb(const Scena& s);
 void UlozPng(const Scena& s, const std::string& subor);

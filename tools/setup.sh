@@ -25,6 +25,8 @@ instaluj() {  # the packages of "$@" that are not installed yet
 
 instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev \
          g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick jq
+# The fuzz target: clang and its libFuzzer and sanitizer runtimes.
+instaluj clang libclang-rt-14-dev
 
 # A kernel that runs no 32-bit programs runs the Windows tests on the 64-bit build under 64-bit Wine.
 . tools/postroj.sh

@@ -9,6 +9,15 @@ cmake --preset native
 cmake --build --preset native -j"$(nproc)"
 ctest --preset native
 
+# The native tests again under the address and undefined-behaviour sanitizers (fewer large scenes),
+# and the fuzz target's replay of its seed corpus.
+cmake --preset native-asan
+cmake --build --preset native-asan -j"$(nproc)"
+ctest --preset native-asan
+cmake --preset native-fuzz
+cmake --build --preset native-fuzz -j"$(nproc)"
+ctest --preset native-fuzz
+
 # The product: the 32-bit build, and the check of the program file, which needs no Wine.
 cmake --preset windows
 cmake --build --preset windows -j"$(nproc)"
