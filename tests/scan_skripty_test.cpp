@@ -132,19 +132,36 @@ TEST(ScanScripts, LongNamesComeOutWhole)
               "\"bottom\": 39, \"pixels\": 900}\n");
 }
 
-// Each failure is one line on standard error in its place; the other images are still printed.
+// Each failure is one line on standard error in its place, a name's line breaks escaped; the other
+// images are still printed.
 TEST(ScanScripts, UnreadableImagesAmongSeveral)
 {
     const std::string a = Adresar();
     Uloz(a, Tvary());
     Zapis(a + "/zly.png", "not an image");
-    const Beh b = Spusti(a, kVolby + std::string("s0.png chyba.png s2.png zly.png"));
+    Zapis(a + "/kratky.pgm", "P5\n100 100\n255\n");
+    const Beh b = Spusti(a, kVolby + std::string("s0.png chyba.png s2.png zly.png 'zle\nmeno.png' kratky.pgm"));
     EXPECT_EQ(b.kod, 2);
     EXPECT_EQ(b.out, Spusti(a, kVolby + std::string("s0.png s2.png")).out);
     const std::vector<std::string> e = Riadky(b.err);
-    ASSERT_EQ(e.size(), 2u) << b.err;
+    ASSERT_EQ(e.size(), 4u) << b.err;
     EXPECT_EQ(e[0].rfind("zentrivo-scan: chyba.png: ", 0), 0u) << e[0];
     EXPECT_EQ(e[1].rfind("zentrivo-scan: zly.png: ", 0), 0u) << e[1];
+    EXPECT_EQ(e[2].rfind("zentrivo-scan: zle\\nmeno.png: ", 0), 0u) << e[2];
+    EXPECT_EQ(e[3].rfind("zentrivo-scan: kratky.pgm: ", 0), 0u) << e[3];
+    EXPECT_NE(e[3].find("cut short"), std::string::npos) << e[3];
+    // Standard input is read as strictly as a file.
+    const Beh vstup = Spusti(a, kVolby + std::string("s0.png - <kratky.pgm"));
+    EXPECT_EQ(vstup.kod, 2);
+    EXPECT_EQ(vstup.err.rfind("zentrivo-scan: standard input: ", 0), 0u) << vstup.err;
+    EXPECT_EQ(vstup.err.find('\n'), vstup.err.size() - 1) << vstup.err;
+    // The timing lines name their image on one line too.
+    ASSERT_EQ(std::system(("cp '" + a + "/s1.png' '" + a + "/ine\nmeno.png'").c_str()), 0);
+    const Beh cas = Spusti(a, kVolby + std::string("--time s0.png 'ine\nmeno.png'"));
+    EXPECT_EQ(cas.kod, 0) << cas.err;
+    const std::vector<std::string> c = Riadky(cas.err);
+    ASSERT_EQ(c.size(), 2u) << cas.err;
+    EXPECT_EQ(c[1].rfind("ine\\nmeno.png: search: ", 0), 0u) << c[1];
 }
 
 // Threads change nothing that is printed: lines, timings aside, and failures in argument order.
