@@ -10,9 +10,11 @@
 
 int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vyplne)
 {
-    // The colour buffer, allocated again only when the desktop's size changes.
+    // The colour buffer, allocated again only when the desktop's size changes, and the search's
+    // work tables, kept for the program's life.
     static COLORREF* farby = NULL;
     static size_t miest = 0;
+    static StavHladania stav;
 
     RECT plocha = {};
     GetClientRect(GetDesktopWindow(), &plocha);
@@ -33,5 +35,5 @@ int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vypln
     if (!farby) return 0;
     SnimkaPlochy(w, h, farby);
 
-    return HladajObjekty(w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
+    return HladajDoZoznamov(&stav, w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
 }
