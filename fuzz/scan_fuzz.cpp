@@ -1,6 +1,7 @@
 // libFuzzer target: an image read from memory as the scan command reads it, then searched with
-// settings taken from the input's first bytes; a small image is also searched by the reference
-// steps, and the two must agree entry by entry.
+// settings taken from the input's first bytes in one search state kept from input to input, as a
+// thread of the command keeps it from image to image; a small image is also searched by the
+// reference steps, and the two must agree entry by entry.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +9,6 @@
 
 #include "search/hladanie.h"
 #include "search/scan_obraz.h"
-#include "search/vysledky.h"
 #include "tests/search_oracle.h"
 
 namespace {
@@ -42,16 +42,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t dlzka)
         return 0;
     }
     if (w <= 0 || h <= 0 || (long long)w * h > kMaxPixelov) Zlyhaj("size past the limit", 0);
-    const int pocet = HladajObjekty(w, h, farby, vylucene, stupen, min_velkost, percento);
+    static StavHladania stav = {};
+    const int pocet = HladajSoStavom(&stav, w, h, farby, vylucene, stupen, min_velkost, percento);
+    if (pocet < 0) Zlyhaj("the search ran out of memory", 0);
     if ((long long)w * h <= kPreReferenciu) {
         const orakel::Vysledok r = orakel::OrakelHladaj(w, h, farby, vylucene, stupen, min_velkost, percento);
         if ((int)r.centers.size() != pocet) Zlyhaj("another number of objects than the reference steps", pocet);
         for (int k = 0; k < pocet; k++) {
             const POINT& c = r.centers[k];
             const RECT& o = r.objekty[k];
-            if (c.x != centers[k].x || c.y != centers[k].y) Zlyhaj("another centre", k);
-            if (o.left != objekty[k].left || o.top != objekty[k].top || o.right != objekty[k].right ||
-                o.bottom != objekty[k].bottom)
+            const POINT& sc = stav.centers[k];
+            const RECT& so = stav.objekty[k];
+            if (c.x != sc.x || c.y != sc.y) Zlyhaj("another centre", k);
+            if (o.left != so.left || o.top != so.top || o.right != so.right || o.bottom != so.bottom)
                 Zlyhaj("another rectangle", k);
         }
     }

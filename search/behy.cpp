@@ -6,15 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 
-uint64_t* polohy;
-int slov_riadku;
-int32_t* bodov_v_riadku;
-
-static uint8_t* maska;  // one row: 1 for a grey pixel, 0 otherwise, padded to whole words
-
-// Entries each table was allocated with.
-static long long miest_polohy, miest_bodov, miest_masky;
-
 // Replaces *tabulka by a zero-filled block of `potreba` entries when it has fewer; 0 when out of memory.
 static int Zvacsi(void** tabulka, long long* miest, long long potreba, size_t velkost)
 {
@@ -31,15 +22,23 @@ static int Zvacsi(void** tabulka, long long* miest, long long potreba, size_t ve
 // Words of a row's bits for a desktop w wide.
 static int SlovBodov(int w) { return (w + 63) / 64; }
 
-int PripravBehy(int w, int h)
+int PripravBehy(Behy* b, int w, int h)
 {
     // Columns are ints and bit positions of a row are computed as ints.
     if (w > INT_MAX - 128 || h > INT_MAX - 8) return 0;
     const long long slov = ((long long)h + 2) * (SlovBodov(w) + 1) + 1;
-    int ok = Zvacsi((void**)&polohy, &miest_polohy, slov, sizeof(uint64_t));
-    ok = ok && Zvacsi((void**)&bodov_v_riadku, &miest_bodov, (long long)h + 4, sizeof(int32_t));
-    ok = ok && Zvacsi((void**)&maska, &miest_masky, 64LL * SlovBodov(w), sizeof(uint8_t));
+    int ok = Zvacsi((void**)&b->polohy, &b->miest_polohy, slov, sizeof(uint64_t));
+    ok = ok && Zvacsi((void**)&b->bodov_v_riadku, &b->miest_bodov, (long long)h + 4, sizeof(int32_t));
+    ok = ok && Zvacsi((void**)&b->maska, &b->miest_masky, 64LL * SlovBodov(w), sizeof(uint8_t));
     return ok;
+}
+
+void UvolniBehy(Behy* b)
+{
+    free(b->polohy);
+    free(b->bodov_v_riadku);
+    free(b->maska);
+    *b = Behy{};
 }
 
 // A pixel is grey in the band when shifting its colour right by a byte leaves its low two bytes
@@ -65,22 +64,28 @@ static uint64_t Zbal(const uint8_t* m)
     return slovo;
 }
 
-long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
+void ZacniBehy(Behy* b, int w)
 {
-    const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
     const int slov = SlovBodov(w);
-    slov_riadku = slov + 1;
-    memset(maska + w, 0, (size_t)(64 * slov - w));
+    b->slov_riadku = slov + 1;
+    memset(b->maska + w, 0, (size_t)(64 * slov - w));
+}
+
+long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    uint8_t* const maska = b->maska;
+    const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
+    const int slov = b->slov_riadku - 1;
     const long long vlavo = vylucene.left > 0 ? vylucene.left : 0;
     const long long vpravo = vylucene.right < w - 1 ? vylucene.right : w - 1;
 
     long long sive_body = 0;
-    for (int y = 0; y < h; y++) {
-        OznacSive(farby + (size_t)y * (size_t)w, w, pasmo, maska);
+    for (int y = od; y < od + riadkov; y++) {
+        OznacSive(farby + (size_t)(y - od) * (size_t)w, w, pasmo, maska);
         // Left-out pixels break runs like pixels that are not grey.
         if (y >= vylucene.top && y <= vylucene.bottom && vlavo <= vpravo)
             memset(maska + vlavo, 0, (size_t)(vpravo - vlavo + 1));
-        uint64_t* r = Riadok(y);
+        uint64_t* r = Riadok(*b, y);
         r[-1] = 0;
         int bodov = 0;
         for (int k = 0; k < slov; k++) {
@@ -88,18 +93,30 @@ long long ZostavBehy(int w, int h, const COLORREF* farby, RECT vylucene, int stu
             r[k] = m;
             bodov += PocetBitov(m);
         }
-        bodov_v_riadku[y] = bodov;
+        b->bodov_v_riadku[y] = bodov;
         sive_body += bodov;
     }
-    // Two empty rows and the closing 0 word after the last row.
-    memset(Riadok(h) - 1, 0, (2 * (size_t)slov_riadku + 1) * sizeof(uint64_t));
-    for (int y = h; y < h + 4; y++) bodov_v_riadku[y] = 0;
     return sive_body;
 }
 
-int VyberDlhyUsek(int y, int od, int po)
+void UzavriBehy(Behy* b, int h)
 {
-    uint64_t* r = Riadok(y);
+    // Two empty rows and the closing 0 word after the last row.
+    memset(Riadok(*b, h) - 1, 0, (2 * (size_t)b->slov_riadku + 1) * sizeof(uint64_t));
+    for (int y = h; y < h + 4; y++) b->bodov_v_riadku[y] = 0;
+}
+
+long long ZostavBehy(Behy* b, int w, int h, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    ZacniBehy(b, w);
+    const long long sive_body = ZostavRiadky(b, w, 0, h, farby, vylucene, stupen);
+    UzavriBehy(b, h);
+    return sive_body;
+}
+
+int VyberDlhyUsek(const Behy& b, int y, int od, int po)
+{
+    uint64_t* r = Riadok(b, y);
     const int prve = od >> 6, posledne = po >> 6;
     const uint64_t od_maska = ~0ull << (od & 63), po_maska = ~0ull >> (63 - (po & 63));
     int bodov = PocetBitov(r[prve] & od_maska);
@@ -111,6 +128,6 @@ int VyberDlhyUsek(int y, int od, int po)
     }
     bodov += PocetBitov(r[posledne] & po_maska);
     r[posledne] &= ~po_maska;
-    bodov_v_riadku[y] -= bodov;
+    b.bodov_v_riadku[y] -= bodov;
     return bodov;
 }

@@ -9,36 +9,16 @@
 // taking runs out clears their bits and moves nothing.
 #include "search/hladanie.h"
 
+#include <climits>
 #include <cstdlib>
 
 #include "search/behy.h"
 #include "search/hladanie_pocty.h"
-#include "search/vysledky.h"
 
 struct Rozsah {  // columns lo to hi
     int lo;
     int hi;
 };
-
-// The chain's extent on each row it followed (the seed itself on the seed row), kept from search to
-// search and grown when a bigger desktop comes.
-static Rozsah* rozsahy;
-static int miest_riadkov;
-
-static PoctyHladania pocty;
-
-PoctyHladania PoslednePocty() { return pocty; }
-
-static int PripravRiadky(int h)
-{
-    if (miest_riadkov >= h + 5) return 1;
-    Rozsah* r = (Rozsah*)calloc((size_t)h + 5, sizeof(Rozsah));
-    if (!r) return 0;
-    free(rozsahy);
-    rozsahy = r;
-    miest_riadkov = h + 5;
-    return 1;
-}
 
 // What a cycle leaves to the next one.
 struct Pokracovanie {
@@ -55,9 +35,9 @@ struct Retaz {
     int semeno_od;      // the seed's first column
 };
 
-static int DalsiRiadokSBehmi(int y, int h)
+static int DalsiRiadokSBehmi(const Behy& b, int y, int h)
 {
-    while (y < h && bodov_v_riadku[y] == 0) y++;
+    while (y < h && b.bodov_v_riadku[y] == 0) y++;
     return y;
 }
 
@@ -66,29 +46,29 @@ static int DalsiRiadokSBehmi(int y, int h)
 // after it; but when the row after that next row is empty, the walk goes on past that gap, and when
 // the next row itself is empty, past it. Sets *riadok and *zaciatok to the seed's row and first
 // column; 0 when there is none and the search is over.
-static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
+static int HladajSemeno(const Behy& b, int h, int y, int x, int* riadok, int* zaciatok)
 {
-    const int posledny_stlpec = PoslednyStlpecSlov();
+    const int posledny_stlpec = PoslednyStlpecSlov(b);
     for (;;) {
         if (y >= h) return 0;
-        const int a = bodov_v_riadku[y] ? PrvyBod(y, x, posledny_stlpec) : kZiadny;  // the next run
+        const int a = b.bodov_v_riadku[y] ? PrvyBod(b, y, x, posledny_stlpec) : kZiadny;  // the next run
         if (a == kZiadny) {
             y++;
             x = 0;
             continue;
         }
-        if (bodov_v_riadku[y + 1] == 0) {
-            y = DalsiRiadokSBehmi(y + 2, h);
+        if (b.bodov_v_riadku[y + 1] == 0) {
+            y = DalsiRiadokSBehmi(b, y + 2, h);
             x = 0;
             continue;
         }
-        if (bodov_v_riadku[y + 2] > 0) {
+        if (b.bodov_v_riadku[y + 2] > 0) {
             // Each run of the row is tried in turn: the first sharing a column with a run below wins;
             // when none does, the walk goes on with the next row's first run.
-            const int c = PrvySpolocny(y, a);
+            const int c = PrvySpolocny(b, y, a);
             if (c != kZiadny) {
                 *riadok = y;
-                *zaciatok = ZaciatokBehu(y, c);
+                *zaciatok = ZaciatokBehu(b, y, c);
                 return 1;
             }
             y++;
@@ -96,12 +76,12 @@ static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
             continue;
         }
         // A gap after the next row: this run is the only one tried before the walk jumps over it.
-        if (PrvyBod(y + 1, a, KoniecBehu(y, a)) != kZiadny) {
+        if (PrvyBod(b, y + 1, a, KoniecBehu(b, y, a)) != kZiadny) {
             *riadok = y;
             *zaciatok = a;
             return 1;
         }
-        y = DalsiRiadokSBehmi(y + 3, h);
+        y = DalsiRiadokSBehmi(b, y + 3, h);
         x = 0;
     }
 }
@@ -109,24 +89,24 @@ static int HladajSemeno(int h, int y, int x, int* riadok, int* zaciatok)
 // The row extent of the runs of row y that overlap lo to hi: from the first one's start to the last
 // one's end, gaps included. 0 when no run overlaps.
 // Inlined into its three callers: it is the search's innermost step.
-static inline __attribute__((always_inline)) int Zasah(int y, int lo, int hi, Rozsah* r)
+static inline __attribute__((always_inline)) int Zasah(const Behy& b, int y, int lo, int hi, Rozsah* r)
 {
     const int k = lo >> 6;
     if (k == hi >> 6) {
         // Most ranges lie within one word, and so do the ends of the runs that overlap them.
-        const uint64_t slovo = Riadok(y)[k];
+        const uint64_t slovo = Riadok(b, y)[k];
         const uint64_t m = slovo & (~0ull << (lo & 63)) & (~0ull >> (63 - (hi & 63)));
         if (m == 0) return 0;
         const int prvy = __builtin_ctzll(m), posledny = 63 - __builtin_clzll(m);
         const uint64_t pred = ~slovo & ((1ull << prvy) - 1), za = ~slovo & (~0ull << posledny);
-        r->lo = pred ? (k << 6) + 64 - __builtin_clzll(pred) : ZaciatokBehu(y, (k << 6) + prvy);
-        r->hi = za ? (k << 6) + __builtin_ctzll(za) - 1 : KoniecBehu(y, (k << 6) + posledny);
+        r->lo = pred ? (k << 6) + 64 - __builtin_clzll(pred) : ZaciatokBehu(b, y, (k << 6) + prvy);
+        r->hi = za ? (k << 6) + __builtin_ctzll(za) - 1 : KoniecBehu(b, y, (k << 6) + posledny);
         return 1;
     }
-    const int prvy = PrvyBod(y, lo, hi);
+    const int prvy = PrvyBod(b, y, lo, hi);
     if (prvy == kZiadny) return 0;
-    r->lo = ZaciatokBehu(y, prvy);
-    r->hi = KoniecBehu(y, PoslednyBod(y, prvy, hi));
+    r->lo = ZaciatokBehu(b, y, prvy);
+    r->hi = KoniecBehu(b, y, PoslednyBod(b, y, prvy, hi));
     return 1;
 }
 
@@ -134,10 +114,10 @@ static inline __attribute__((always_inline)) int Zasah(int y, int lo, int hi, Ro
 // runs that overlap the previous row's extent; it ends at the first row without a hit or at a gap of
 // rows. Fills rozsahy of the chain rows. 0 when no run of the list has a seed's overlap: the search
 // is over.
-static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
+static int HladajRetaz(const Behy& b, Rozsah* rozsahy, int h, const Pokracovanie& p, Retaz* retaz)
 {
     int riadok;  // the last chain row followed so far
-    if (p.semeno && p.zmenene_od - 1 > p.riadok && PrvyBod(p.riadok, p.stlpec, p.stlpec) != kZiadny) {
+    if (p.semeno && p.zmenene_od - 1 > p.riadok && PrvyBod(b, p.riadok, p.stlpec, p.stlpec) != kZiadny) {
         // The last seed is still the list's first run and nothing changed on its next row, so it
         // leads again, and its chain is the same down to the row above the runs the last cycle took.
         retaz->horny = p.riadok;
@@ -145,18 +125,18 @@ static int HladajRetaz(int h, const Pokracovanie& p, Retaz* retaz)
         riadok = p.zmenene_od - 1;
     } else {
         int y, zaciatok;
-        if (!HladajSemeno(h, p.riadok, p.stlpec, &y, &zaciatok)) return 0;
-        const int koniec = KoniecBehu(y, zaciatok);
+        if (!HladajSemeno(b, h, p.riadok, p.stlpec, &y, &zaciatok)) return 0;
+        const int koniec = KoniecBehu(b, y, zaciatok);
         retaz->horny = y;
         retaz->semeno_od = zaciatok;
         rozsahy[y] = Rozsah{zaciatok, koniec};
-        Zasah(y + 1, zaciatok, koniec, &rozsahy[y + 1]);
+        Zasah(b, y + 1, zaciatok, koniec, &rozsahy[y + 1]);
         riadok = y + 1;
     }
     for (;;) {
         const int dalsi = riadok + 1;
-        if (bodov_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
-        if (!Zasah(dalsi, rozsahy[riadok].lo, rozsahy[riadok].hi, &rozsahy[dalsi])) break;
+        if (b.bodov_v_riadku[dalsi] == 0) break;  // a gap of rows (or the list's end) ends the chain
+        if (!Zasah(b, dalsi, rozsahy[riadok].lo, rozsahy[riadok].hi, &rozsahy[dalsi])) break;
         riadok = dalsi;
     }
     retaz->dolny = riadok;
@@ -175,33 +155,33 @@ struct Objekt {
 // further up the range of the nearest row below that had a run taken, widened by its taken runs.
 // It stops at the first row without a taken run (the row of the run right after the bottom run
 // excepted, when that run is its row's only one left to test) and at a gap of rows.
-static Objekt ZberObjekt(const Retaz& retaz)
+static Objekt ZberObjekt(const Behy& b, Rozsah* rozsahy, const Retaz& retaz)
 {
     const int dolny = retaz.dolny;
     Objekt o = {rozsahy[dolny].lo, rozsahy[dolny].hi, 0, dolny};
     Rozsah ref = rozsahy[dolny];
-    const int spodny_od = ZaciatokBehu(dolny, ref.hi);
-    long long zobrane = VyberUsek(dolny, spodny_od, ref.hi);
+    const int spodny_od = ZaciatokBehu(b, dolny, ref.hi);
+    long long zobrane = VyberUsek(b, dolny, spodny_od, ref.hi);
 
     // The runs still to test on the bottom row are those left of the bottom run (every run of the
     // row that overlaps its extent lies there); when there is none, the scan goes on with the row above.
     int y = dolny;
     bool usetreny;  // the run right after the bottom run is its row's only one to test
-    const int vlavo = spodny_od > 0 ? PoslednyBod(dolny, 0, spodny_od - 1) : kZiadny;
+    const int vlavo = spodny_od > 0 ? PoslednyBod(b, dolny, 0, spodny_od - 1) : kZiadny;
     if (vlavo == kZiadny) {
         // The row above is a chain row, untouched so far: its last hit run is still in the list, and
         // it is the row's only run when it holds all of the row's pixels.
         y = dolny - 1;
         const int koniec = rozsahy[y].hi;
-        usetreny = bodov_v_riadku[y] == koniec - ZaciatokBehu(y, koniec) + 1;
+        usetreny = b.bodov_v_riadku[y] == koniec - ZaciatokBehu(b, y, koniec) + 1;
     } else {
-        const int vlavo_od = ZaciatokBehu(dolny, vlavo);
-        usetreny = vlavo_od == 0 || PoslednyBod(dolny, 0, vlavo_od - 1) == kZiadny;
+        const int vlavo_od = ZaciatokBehu(b, dolny, vlavo);
+        usetreny = vlavo_od == 0 || PoslednyBod(b, dolny, 0, vlavo_od - 1) == kZiadny;
     }
 
     for (;;) {
         Rozsah vzate;
-        if (bodov_v_riadku[y] > 0 && Zasah(y, ref.lo, ref.hi, &vzate)) {
+        if (b.bodov_v_riadku[y] > 0 && Zasah(b, y, ref.lo, ref.hi, &vzate)) {
             // The row's range before this cycle's widening: the chain's extent on chain rows (the
             // seed itself on the seed row), none above the seed row.
             Rozsah r = vzate;
@@ -209,7 +189,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
                 if (rozsahy[y].lo < r.lo) r.lo = rozsahy[y].lo;
                 if (rozsahy[y].hi > r.hi) r.hi = rozsahy[y].hi;
             }
-            zobrane += VyberUsek(y, vzate.lo, vzate.hi);
+            zobrane += VyberUsek(b, y, vzate.lo, vzate.hi);
             o.vypln = zobrane;
             ref = r;
             if (r.lo < o.lavy) o.lavy = r.lo;
@@ -219,7 +199,7 @@ static Objekt ZberObjekt(const Retaz& retaz)
             break;
         }
         // A gap of rows above, or the list's first row, ends the scan too.
-        if (y == 0 || bodov_v_riadku[y - 1] == 0) break;
+        if (y == 0 || b.bodov_v_riadku[y - 1] == 0) break;
         usetreny = false;
         y--;
     }
@@ -227,44 +207,117 @@ static Objekt ZberObjekt(const Retaz& retaz)
 }
 
 // Takes out the lead-in entries still in the list: everything from the place p to the seed.
-static void VyberNabeh(const Pokracovanie& p, const Retaz& retaz)
+static void VyberNabeh(const Behy& b, const Pokracovanie& p, const Retaz& retaz)
 {
-    const int posledny_stlpec = PoslednyStlpecSlov();
+    const int posledny_stlpec = PoslednyStlpecSlov(b);
     for (int y = p.riadok; y <= retaz.horny; y++) {
-        if (bodov_v_riadku[y] == 0) continue;
+        if (b.bodov_v_riadku[y] == 0) continue;
         const int od = y == p.riadok ? p.stlpec : 0;
         const int po = y == retaz.horny ? retaz.semeno_od - 1 : posledny_stlpec;
-        if (od <= po) VyberUsek(y, od, po);
+        if (od <= po) VyberUsek(b, y, od, po);
     }
 }
 
-int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
-                  int percento)
+// Grows the chain's row table to a desktop h rows high; 0 when out of memory.
+static int PripravRiadky(StavHladania* stav, int h)
 {
-    pocty = PoctyHladania{0, 0};
-    if (w <= 0 || h <= 0 || !farby) return 0;
-    // Without its tables the search cannot run, which is not the same as finding nothing.
-    if (!PripravBehy(w, h) || !PripravRiadky(h)) return -1;
+    if (stav->miest_riadkov >= h + 5) return 1;
+    Rozsah* r = (Rozsah*)calloc((size_t)h + 5, sizeof(Rozsah));
+    if (!r) return 0;
+    free(stav->rozsahy);
+    stav->rozsahy = r;
+    stav->miest_riadkov = h + 5;
+    return 1;
+}
 
-    pocty.sive_body = ZostavBehy(w, h, farby, vylucene, stupen);
+// Room for at least `potreba` results: the arrays double, so a search of many objects grows them a
+// few times only. 0 when out of memory (the arrays stay as they were).
+static int MiestoVysledkov(StavHladania* stav, int potreba)
+{
+    if (stav->miest_vysledkov >= potreba) return 1;
+    long long nove = stav->miest_vysledkov > 0 ? 2LL * stav->miest_vysledkov : 64;
+    if (nove < potreba) nove = potreba;
+    if (nove > INT_MAX) nove = INT_MAX;
+    POINT* c = (POINT*)realloc(stav->centers, (size_t)nove * sizeof(POINT));
+    if (c) stav->centers = c;
+    RECT* o = (RECT*)realloc(stav->objekty, (size_t)nove * sizeof(RECT));
+    if (o) stav->objekty = o;
+    long long* b = (long long*)realloc(stav->bodov, (size_t)nove * sizeof(long long));
+    if (b) stav->bodov = b;
+    if (!c || !o || !b) return 0;
+    stav->miest_vysledkov = (int)nove;
+    return 1;
+}
+
+// The cycles over the list that ZostavBehy or the strips made.
+static int Hladaj(StavHladania* stav, int h, int min_velkost, int percento)
+{
+    // The tables stay where they are for the whole search: a copy the compiler can keep in registers.
+    const Behy b = stav->behy;
+    Rozsah* const rozsahy = stav->rozsahy;
 
     int s = 0;
     Pokracovanie p = {0, 0, false, 0};
     Retaz retaz;
-    while (HladajRetaz(h, p, &retaz)) {
-        pocty.cykly++;
-        const Objekt o = ZberObjekt(retaz);
-        VyberNabeh(p, retaz);
+    while (HladajRetaz(b, rozsahy, h, p, &retaz)) {
+        stav->pocty.cykly++;
+        const Objekt o = ZberObjekt(b, rozsahy, retaz);
+        VyberNabeh(b, p, retaz);
         p = Pokracovanie{retaz.horny, retaz.semeno_od, true, o.zmenene_od};
 
         const long long sirka = (long long)o.pravy - o.lavy + 1;
         const long long vyska = (long long)retaz.dolny - retaz.horny + 1;
         if (sirka >= min_velkost && vyska >= min_velkost && 100 * o.vypln >= percento * sirka * vyska) {
-            if (!MiestoPreObjekt(s)) return -1;  // an object that cannot be kept fails the whole search
-            centers[s] = POINT{(o.lavy + o.pravy) / 2, (retaz.horny + retaz.dolny) / 2};
-            objekty[s] = RECT{o.lavy, retaz.horny, o.pravy, retaz.dolny};
+            if (!MiestoVysledkov(stav, s + 1)) return -1;
+            stav->centers[s] = POINT{(o.lavy + o.pravy) / 2, (retaz.horny + retaz.dolny) / 2};
+            stav->objekty[s] = RECT{o.lavy, retaz.horny, o.pravy, retaz.dolny};
+            stav->bodov[s] = o.vypln;
             s++;
         }
     }
     return s;
+}
+
+int PripravStav(StavHladania* stav, int w, int h)
+{
+    return PripravBehy(&stav->behy, w, h) && PripravRiadky(stav, h);
+}
+
+int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
+                   int min_velkost, int percento)
+{
+    stav->pocty = PoctyHladania{0, 0};
+    if (w <= 0 || h <= 0 || !farby) return 0;
+    if (!PripravStav(stav, w, h)) return -1;
+    stav->pocty.sive_body = ZostavBehy(&stav->behy, w, h, farby, vylucene, stupen);
+    return Hladaj(stav, h, min_velkost, percento);
+}
+
+int ZacniHladanie(StavHladania* stav, int w, int h)
+{
+    stav->pocty = PoctyHladania{0, 0};
+    if (w <= 0 || h <= 0 || !PripravStav(stav, w, h)) return 0;
+    ZacniBehy(&stav->behy, w);
+    return 1;
+}
+
+void PridajRiadky(StavHladania* stav, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    stav->pocty.sive_body += ZostavRiadky(&stav->behy, w, od, riadkov, farby, vylucene, stupen);
+}
+
+int DokonciHladanie(StavHladania* stav, int h, int min_velkost, int percento)
+{
+    UzavriBehy(&stav->behy, h);
+    return Hladaj(stav, h, min_velkost, percento);
+}
+
+void UvolniStav(StavHladania* stav)
+{
+    UvolniBehy(&stav->behy);
+    free(stav->rozsahy);
+    free(stav->centers);
+    free(stav->objekty);
+    free(stav->bodov);
+    *stav = StavHladania{};
 }

@@ -6,4 +6,5 @@ struct PoctyHladania {
     int cykly;            // cycles that completed a chain (one is tested per cycle)
 };
 
+// The counts of the latest HladajObjekty (a caller's own state keeps its counts in StavHladania).
 PoctyHladania PoslednePocty();

@@ -74,8 +74,8 @@ static int Pnm(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     const unsigned long long potreba =
         (unsigned long long)hl->w * (unsigned long long)hl->h * zloziek * (max_hodnota > 255 ? 2 : 1);
     if (n - c.pos < potreba)
-        return Dovod(dovod, miesto, "the PPM/PGM image is cut short (its header promises %llu bytes of pixels, %zu follow it)",
-                     potreba, n - c.pos);
+        return Dovod(dovod, miesto, "the PPM/PGM image is cut short (its header promises %llu bytes of pixels, %llu follow it)",
+                     potreba, (unsigned long long)(n - c.pos));
     return 1;
 }
 
@@ -128,8 +128,8 @@ static int Bmp(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     const long long riadok = (bajtov + 3) / 4 * 4;
     const unsigned long long koniec = (unsigned long long)ofset + (hl->h - 1) * riadok + bajtov;
     if (koniec > n)
-        return Dovod(dovod, miesto, "the BMP image is cut short (its header promises %llu bytes, the file holds %zu)",
-                     koniec, n);
+        return Dovod(dovod, miesto, "the BMP image is cut short (its header promises %llu bytes, the file holds %llu)",
+                     koniec, (unsigned long long)n);
     // A colour index past the palette would be looked up in table entries the decoder never set.
     if (bitov <= 8 && paleta < (1 << bitov)) {
         for (long long y = 0; y < hl->h; y++) {

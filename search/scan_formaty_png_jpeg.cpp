@@ -7,18 +7,29 @@
 
 // --- PNG: signature, then chunks (length, type, data, CRC) from IHDR to IEND ---
 
+struct TabulkaCrc {
+    uint32_t t[256];
+};
+
+static constexpr TabulkaCrc ZostavTabulkuCrc()
+{
+    TabulkaCrc tabulka = {};
+    for (uint32_t k = 0; k < 256; k++) {
+        uint32_t c = k;
+        for (int b = 0; b < 8; b++) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        tabulka.t[k] = c;
+    }
+    return tabulka;
+}
+
+// Made by the compiler: threads reading images at once find it complete, where a table filled on
+// the first call would be read half-filled by a second thread.
+static constexpr TabulkaCrc kTabulkaCrc = ZostavTabulkuCrc();
+
 static uint32_t Crc(const unsigned char* p, size_t dlzka)
 {
-    static uint32_t tabulka[256];
-    if (tabulka[1] == 0) {
-        for (uint32_t k = 0; k < 256; k++) {
-            uint32_t c = k;
-            for (int b = 0; b < 8; b++) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            tabulka[k] = c;
-        }
-    }
     uint32_t c = 0xFFFFFFFFu;
-    for (size_t k = 0; k < dlzka; k++) c = tabulka[(c ^ p[k]) & 0xFF] ^ (c >> 8);
+    for (size_t k = 0; k < dlzka; k++) c = kTabulkaCrc.t[(c ^ p[k]) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 

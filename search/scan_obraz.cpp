@@ -68,10 +68,10 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
     return farby;
 }
 
-// The whole of an open file: its size when it is a regular file, else read until it ends.
-static unsigned char* CitajVsetko(FILE* f, const struct stat& info, size_t* dlzka)
+// The whole of an open file in a block first `miest` bytes long (its size and one when known, so
+// that a regular file is read without growing), doubled until the file ends.
+static unsigned char* CitajDoKonca(FILE* f, size_t miest, size_t* dlzka)
 {
-    size_t miest = S_ISREG(info.st_mode) && info.st_size > 0 ? (size_t)info.st_size + 1 : 65536;
     unsigned char* data = (unsigned char*)malloc(miest);
     size_t precitane = 0;
     while (data) {
@@ -85,6 +85,8 @@ static unsigned char* CitajVsetko(FILE* f, const struct stat& info, size_t* dlzk
     *dlzka = precitane;
     return data;
 }
+
+unsigned char* CitajCelySubor(FILE* f, size_t* dlzka) { return CitajDoKonca(f, 65536, dlzka); }
 
 COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, char* chyba, size_t miesto)
 {
@@ -103,7 +105,8 @@ COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, c
         return nullptr;
     }
     size_t dlzka = 0;
-    unsigned char* data = CitajVsetko(f, info, &dlzka);
+    const size_t miest = S_ISREG(info.st_mode) && info.st_size > 0 ? (size_t)info.st_size + 1 : 65536;
+    unsigned char* data = CitajDoKonca(f, miest, &dlzka);
     const bool zlyhalo = ferror(f) != 0;
     const int chyba_citania = errno;
     fclose(f);

@@ -1,6 +1,7 @@
 // Reading an image as a desktop snapshot: one colour value per pixel.
 #pragma once
 #include <cstddef>
+#include <cstdio>
 
 #include "common/wintypes.h"
 
@@ -18,3 +19,7 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
 
 // Reads the whole file `subor`, then decodes it as CitajObrazZPamate does.
 COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, char* chyba, size_t miesto);
+
+// The whole of an open file (standard input too) in a new malloc'd block, its length in *dlzka;
+// nullptr when memory runs out. ferror(f) tells a failed read.
+unsigned char* CitajCelySubor(FILE* f, size_t* dlzka);

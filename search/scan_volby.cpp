@@ -6,25 +6,36 @@
 #include <cstring>
 
 const char* const kScanPouzitie =
-    "Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects] [--out FILE] IMAGE\n"
+    "Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] [--out FILE]\n"
+    "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
+    "       zentrivo-scan --help | --version\n"
     "\n"
-    "Finds the objects of exactly-grey pixels (red, green and blue equal) in IMAGE, taken as a desktop\n"
-    "snapshot, and prints the centre of each object kept, one \"x,y\" line per object in the order found.\n"
-    "IMAGE is PNG, BMP, PPM/PGM, TGA or JPEG; grey and palette images count as RGB, alpha is ignored.\n"
+    "Finds the objects of exactly-grey pixels (red, green and blue equal) in each IMAGE, taken as a\n"
+    "desktop snapshot, and prints the centre of each object kept, one \"x,y\" line per object in the\n"
+    "order found, the images in argument order. With more than one IMAGE every line starts with the\n"
+    "image's name and a colon. IMAGE is PNG, BMP, PPM/PGM, TGA or JPEG; grey and palette images count\n"
+    "as RGB, alpha is ignored; - reads an image from standard input.\n"
     "\n"
     "  --band B           grey band 0 to 7: the grey values 32*B to 32*B+31 (default 0)\n"
     "  --min N            smallest object width and height in pixels, 0 or more (default 20)\n"
     "  --fill P           smallest share of its rectangle an object fills, percent 0 to 100 (default 70)\n"
     "  --exclude L,T,R,B  leave out columns L to R of rows T to B, all four bounds inclusive\n"
     "  --rects            print \"x,y,left,top,right,bottom\" lines instead, bounds inclusive\n"
-    "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each\n"
-    "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
+    "  --json             print one JSON object per object instead (JSON Lines): {\"image\": NAME, \"x\": ..,\n"
+    "                     \"y\": .., \"left\": .., \"top\": .., \"right\": .., \"bottom\": .., \"pixels\": ..}\n"
+    "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each (one image only)\n"
     "  --max-pixels N     refuse an image of more than N pixels before decoding it, 0 for no limit\n"
     "                     (default 178956970)\n"
+    "  -j N               search the images on N threads (default: one for each processor); the output\n"
+    "                     is the same as with -j 1\n"
+    "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
+    "  --screen           search the live screen instead of image files\n"
     "  --help             print this text\n"
+    "  --version          print the program's name and version\n"
     "\n"
-    "Exit status: 0 on success, also when nothing is found; 2 on bad usage, an unreadable, cut-short or\n"
-    "damaged image, or one over the pixel limit.\n";
+    "Exit status: 0 when every image was read and searched, also when nothing is found; 2 on bad usage\n"
+    "or when an image could not be read: unreadable, cut short, damaged or over the pixel limit (the\n"
+    "others are still searched and printed).\n";
 
 // A whole decimal number with an optional sign, nothing else around it, within long long (its
 // smallest value aside).
@@ -82,62 +93,87 @@ static int CitajObdlznik(const char* text, RECT* r, char* chyba, size_t miesto)
     return 1;
 }
 
+// Whether the option a takes the next argument as its value.
+static bool SHodnotou(const char* a)
+{
+    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "-j"})
+        if (strcmp(a, v) == 0) return true;
+    return false;
+}
+
+static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    if (strcmp(a, "--band") == 0) return CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
+    if (strcmp(a, "--min") == 0) return CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
+    if (strcmp(a, "--fill") == 0) return CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
+    if (strcmp(a, "-j") == 0) return CitajVRozsahu(a, h, 1, INT_MAX, &v->vlakna, chyba, miesto);
+    if (strcmp(a, "--exclude") == 0) return CitajObdlznik(h, &v->vylucene, chyba, miesto);
+    if (strcmp(a, "--max-pixels") == 0 && (!CitajCislo64(h, strlen(h), &v->max_pixelov) || v->max_pixelov < 0)) {
+        snprintf(chyba, miesto, "--max-pixels needs a whole number 0 or more, not '%s'", h);
+        return 0;
+    }
+    if (strcmp(a, "--out") == 0) {
+        if (*h == '\0') {
+            snprintf(chyba, miesto, "--out needs a file name");
+            return 0;
+        }
+        v->vystup = h;
+    }
+    return 1;
+}
+
+// The rules between the options, once all are read.
+static int SkontrolujSpolu(const ScanVolby* v, char* chyba, size_t miesto)
+{
+    const char* zle = nullptr;
+    if (v->obdlzniky && v->json) zle = "--rects and --json cannot go together";
+    else if (v->obrazovka && !v->obrazy.empty()) zle = "--screen takes no image";
+    else if (!v->obrazovka && v->obrazy.empty()) zle = "no image given";
+    else if (v->vystup && v->obrazy.size() > 1) zle = "--out takes one image only";
+    if (zle) {
+        snprintf(chyba, miesto, "%s", zle);
+        return 0;
+    }
+    // Standard input holds one image.
+    int zo_vstupu = 0;
+    for (const char* o : v->obrazy) zo_vstupu += strcmp(o, "-") == 0;
+    if (zo_vstupu > 1) {
+        snprintf(chyba, miesto, "- (standard input) can be given once only");
+        return 0;
+    }
+    return 1;
+}
+
 int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, size_t miesto)
 {
     for (int k = 0; k < argc; k++) {
         const char* a = argv[k];
-        if (strcmp(a, "--help") == 0) {
-            v->pomoc = true;
+        if (strcmp(a, "--help") == 0 || strcmp(a, "--version") == 0) {
+            (strcmp(a, "--help") == 0 ? v->pomoc : v->verzia) = true;
             return 1;
         }
-        if (strcmp(a, "--rects") == 0) {
-            v->obdlzniky = true;
+        bool* prepinac = strcmp(a, "--rects") == 0    ? &v->obdlzniky
+                         : strcmp(a, "--json") == 0   ? &v->json
+                         : strcmp(a, "--time") == 0   ? &v->cas
+                         : strcmp(a, "--screen") == 0 ? &v->obrazovka
+                                                      : nullptr;
+        if (prepinac) {
+            *prepinac = true;
             continue;
         }
-        if (strcmp(a, "--time") == 0) {
-            v->cas = true;
-            continue;
-        }
-        bool s_hodnotou = strcmp(a, "--band") == 0 || strcmp(a, "--min") == 0 || strcmp(a, "--fill") == 0 ||
-                          strcmp(a, "--exclude") == 0 || strcmp(a, "--out") == 0 || strcmp(a, "--max-pixels") == 0;
-        if (s_hodnotou) {
+        if (SHodnotou(a)) {
             if (k + 1 >= argc) {
                 snprintf(chyba, miesto, "%s needs a value", a);
                 return 0;
             }
-            const char* h = argv[++k];
-            int ok = 1;
-            if (strcmp(a, "--band") == 0) ok = CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
-            if (strcmp(a, "--min") == 0) ok = CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
-            if (strcmp(a, "--fill") == 0) ok = CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
-            if (strcmp(a, "--exclude") == 0) ok = CitajObdlznik(h, &v->vylucene, chyba, miesto);
-            if (strcmp(a, "--max-pixels") == 0 && (!CitajCislo64(h, strlen(h), &v->max_pixelov) || v->max_pixelov < 0)) {
-                snprintf(chyba, miesto, "--max-pixels needs a whole number 0 or more, not '%s'", h);
-                ok = 0;
-            }
-            if (strcmp(a, "--out") == 0) {
-                if (*h == '\0') {
-                    snprintf(chyba, miesto, "--out needs a file name");
-                    ok = 0;
-                }
-                v->vystup = h;
-            }
-            if (!ok) return 0;
+            if (!CitajHodnotu(a, argv[++k], v, chyba, miesto)) return 0;
             continue;
         }
         if (a[0] == '-' && a[1] != '\0') {
             snprintf(chyba, miesto, "unknown option '%s'", a);
             return 0;
         }
-        if (v->obraz) {
-            snprintf(chyba, miesto, "one image only, not both '%s' and '%s'", v->obraz, a);
-            return 0;
-        }
-        v->obraz = a;
+        v->obrazy.push_back(a);
     }
-    if (!v->obraz) {
-        snprintf(chyba, miesto, "no image given");
-        return 0;
-    }
-    return 1;
+    return SkontrolujSpolu(v, chyba, miesto);
 }

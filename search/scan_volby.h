@@ -1,6 +1,7 @@
 // The command line of zentrivo-scan: its options, their defaults and ranges.
 #pragma once
 #include <cstddef>
+#include <vector>
 
 #include "common/wintypes.h"
 #include "search/scan_obraz.h"
@@ -11,11 +12,15 @@ struct ScanVolby {
     int percento = 70;                  // --fill: smallest fill percent
     RECT vylucene = {0, 0, -1, -1};     // --exclude, bounds inclusive; this one leaves out nothing
     bool obdlzniky = false;             // --rects
+    bool json = false;                  // --json: one JSON object a line
     bool cas = false;                   // --time: the search's own time on standard error
     long long max_pixelov = kPredvoleneMaxPixelov;  // --max-pixels: largest image read; 0 no limit
+    int vlakna = 0;                     // -j: threads; 0 one for each processor
+    bool obrazovka = false;             // --screen: the live screen instead of image files
     const char* vystup = nullptr;       // --out: the centres file
-    const char* obraz = nullptr;        // the image file
+    std::vector<const char*> obrazy;    // the images in argument order; "-" is standard input
     bool pomoc = false;                 // --help
+    bool verzia = false;                // --version
 };
 
 extern const char* const kScanPouzitie;  // the --help text

@@ -11,9 +11,11 @@
 
 int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vyplne)
 {
-    // The colour buffer, allocated again only when the desktop's size changes.
+    // The colour buffer, allocated again only when the desktop's size changes, and the search's
+    // work tables, kept for the program's life.
     static COLORREF* farby = NULL;
     static size_t miest = 0;
+    static StavHladania stav;
 
     // The desktop's size, the window's rectangle and the snapshot in physical pixels, so that they
     // agree on a scaled display and the centres are where SetCursorPos sends the cursor.
@@ -37,5 +39,5 @@ int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vypln
     DpiFyzickeKoniec(dpi);
     if (!snimka) return -1;
 
-    return HladajObjekty(w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
+    return HladajDoZoznamov(&stav, w, h, farby, vylucene, stupne_sedi, velkost_objektu, percento_vyplne);
 }

@@ -56,13 +56,22 @@ gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 # --- scan command: zentrivo-scan run as users run it, and its sample screenshot ---
 add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.cpp)
 target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
-add_executable(scan_tests scan_cli_test.cpp)
+add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_pomoc.cpp)
 target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
 add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE
   ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>" MAKE_DESKTOP="$<TARGET_FILE:scan_make_desktop>"
-  SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp")
+  SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp"
+  ZENTRIVO_VERZIA="${PROJECT_VERSION}")
 gtest_discover_tests(scan_tests TEST_PREFIX scan.)
+# --screen on a virtual display whose root window shows the sample desktop, with and without the
+# shared-memory extension (Xvfb, ImageMagick's display and import).
+find_program(ZENTRIVO_XVFB Xvfb)
+if(ZENTRIVO_X11 AND ZENTRIVO_XVFB)
+  add_test(NAME scan.obrazovka COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_obrazovka.sh
+           $<TARGET_FILE:zentrivo-scan> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_obrazovka)
+  set_tests_properties(scan.obrazovka PROPERTIES TIMEOUT 120)
+endif()
 # --- end scan command ---
 
 # --- search speed: the search against the reference steps on large crowded scenes ---

@@ -15,75 +15,10 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
+#include "tests/scan_pomoc.h"
 #include "tests/search_sceny.h"
 
 namespace {
-
-const COLORREF kSeda = RGB(128, 128, 128);
-
-std::string Adresar()  // a fresh directory in the build tree for this test
-{
-    std::string a = std::string(SCAN_TMP) + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::string prikaz = "rm -rf '" + a + "' && mkdir -p '" + a + "'";
-    EXPECT_EQ(std::system(prikaz.c_str()), 0);
-    return a;
-}
-
-std::string Obsah(const std::string& subor)
-{
-    std::ifstream f(subor, std::ios::binary);
-    std::ostringstream os;
-    os << f.rdbuf();
-    return os.str();
-}
-
-void Zapis(const std::string& subor, const std::string& obsah)
-{
-    std::ofstream(subor, std::ios::binary) << obsah;
-}
-
-struct Beh {
-    int kod = -1;
-    std::string out, err;
-};
-
-// Runs the scan command with `argumenty` (already quoted for the shell) in directory a, with the
-// environment variables of `prostredie` ("NAME=value ...") set.
-Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "",
-           const std::string& prostredie = "")
-{
-    std::string prikaz = "cd '" + a + "' && " + prostredie + " '" ZENTRIVO_SCAN "' " + argumenty + " 2>'" + a + "/err'" +
-                         (presmerovanie.empty() ? " >'" + a + "/out'" : " " + presmerovanie);
-    int stav = std::system(prikaz.c_str());
-    Beh b;
-    b.kod = WIFEXITED(stav) ? WEXITSTATUS(stav) : -1;
-    b.out = Obsah(a + "/out");
-    b.err = Obsah(a + "/err");
-    return b;
-}
-
-std::vector<unsigned char> Rgb(const Scena& s)
-{
-    std::vector<unsigned char> rgb;
-    for (COLORREF c : s.farby) {
-        rgb.push_back(GetRValue(c));
-        rgb.push_back(GetGValue(c));
-        rgb.push_back(GetBValue(c));
-    }
-    return rgb;
-}
-
-void UlozPng(const Scena& s, const std::string& subor)
-{
-    ASSERT_NE(stbi_write_png(subor.c_str(), s.w, s.h, 3, Rgb(s).data(), 3 * s.w), 0);
-}
-
-Scena Stvorec()  // columns and rows 10 to 39 of a 100 x 100 desktop
-{
-    Scena s = NovaScena(100, 100);
-    Obdlznik(&s, 10, 10, 39, 39, kSeda);
-    return s;
-}
 
 const char* const kNajdiStvorec = "--band 4 --min 5 --fill 5 --rects";
 
@@ -91,8 +26,10 @@ TEST(ScanCommand, HelpPrintsTheUsage)
 {
     Beh b = Spusti(Adresar(), "--help");
     EXPECT_EQ(b.kod, 0);
-    EXPECT_EQ(b.out.rfind("Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects] "
-                          "[--out FILE] IMAGE\n",
+    EXPECT_EQ(b.out.rfind("Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] "
+                          "[--out FILE]\n"
+                          "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
+                          "       zentrivo-scan --help | --version\n",
                           0),
               0u);
     EXPECT_EQ(b.err, "");
@@ -159,7 +96,12 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         {"empty fill", "--fill '' dobry.png"},
         {"unknown option", "--colour 3 dobry.png"},
         {"no image", "--band 3"},
-        {"two images", "dobry.png dobry.png"},
+        {"rects and JSON", "--rects --json dobry.png"},
+        {"an image with the screen", "--screen dobry.png"},
+        {"centres file for two images", "--out Stredy.txt dobry.png dobry.png"},
+        {"no threads", "-j 0 dobry.png"},
+        {"threads not a number", "-j x dobry.png"},
+        {"standard input twice", "- - <dobry.png"},
         {"centres file a directory", "--out adresar dobry.png"},
         {"centres file under a regular file", "--out subor/Stredy.txt dobry.png"},
         {"empty centres file name", "--out '' dobry.png"},

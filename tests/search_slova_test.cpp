@@ -114,35 +114,37 @@ TEST(SearchWords, RowQueriesAtTheWordBoundaries)
     const int w = 200;
     Scena s = NovaScena(w, 2);
     const int behy[][2] = {{0, 0}, {62, 65}, {120, 127}, {192, 197}, {199, 199}};
-    for (const auto& b : behy) Obdlznik(&s, b[0], 0, b[1], 0, kSeda);
-    ASSERT_TRUE(PripravBehy(w, 2));
-    ASSERT_EQ(ZostavBehy(w, 2, s.farby.data(), kNicNevylucit, 4), 1 + 4 + 8 + 6 + 1);
-    EXPECT_EQ(bodov_v_riadku[0], 20);
-    EXPECT_EQ(bodov_v_riadku[1], 0);
-    EXPECT_EQ(bodov_v_riadku[2], 0);
-    for (const auto& b : behy) {
-        for (int x = b[0]; x <= b[1]; x++) {
+    for (const auto& beh : behy) Obdlznik(&s, beh[0], 0, beh[1], 0, kSeda);
+    Behy b = {};
+    ASSERT_TRUE(PripravBehy(&b, w, 2));
+    ASSERT_EQ(ZostavBehy(&b, w, 2, s.farby.data(), kNicNevylucit, 4), 1 + 4 + 8 + 6 + 1);
+    EXPECT_EQ(b.bodov_v_riadku[0], 20);
+    EXPECT_EQ(b.bodov_v_riadku[1], 0);
+    EXPECT_EQ(b.bodov_v_riadku[2], 0);
+    for (const auto& beh : behy) {
+        for (int x = beh[0]; x <= beh[1]; x++) {
             SCOPED_TRACE("column " + std::to_string(x));
-            EXPECT_EQ(ZaciatokBehu(0, x), b[0]);
-            EXPECT_EQ(KoniecBehu(0, x), b[1]);
+            EXPECT_EQ(ZaciatokBehu(b, 0, x), beh[0]);
+            EXPECT_EQ(KoniecBehu(b, 0, x), beh[1]);
         }
     }
-    EXPECT_EQ(PrvyBod(0, 1, 199), 62);
-    EXPECT_EQ(PrvyBod(0, 66, 119), kZiadny);
-    EXPECT_EQ(PrvyBod(0, 66, 127), 120);
-    EXPECT_EQ(PrvyBod(0, 128, 191), kZiadny);
-    EXPECT_EQ(PoslednyBod(0, 0, 119), 65);
-    EXPECT_EQ(PoslednyBod(0, 1, 61), kZiadny);
-    EXPECT_EQ(PoslednyBod(0, 0, 61), 0);
-    EXPECT_EQ(PoslednyBod(0, 128, 191), kZiadny);
-    EXPECT_EQ(PrvySpolocny(0, 0), kZiadny);  // the row below is empty
+    EXPECT_EQ(PrvyBod(b, 0, 1, 199), 62);
+    EXPECT_EQ(PrvyBod(b, 0, 66, 119), kZiadny);
+    EXPECT_EQ(PrvyBod(b, 0, 66, 127), 120);
+    EXPECT_EQ(PrvyBod(b, 0, 128, 191), kZiadny);
+    EXPECT_EQ(PoslednyBod(b, 0, 0, 119), 65);
+    EXPECT_EQ(PoslednyBod(b, 0, 1, 61), kZiadny);
+    EXPECT_EQ(PoslednyBod(b, 0, 0, 61), 0);
+    EXPECT_EQ(PoslednyBod(b, 0, 128, 191), kZiadny);
+    EXPECT_EQ(PrvySpolocny(b, 0, 0), kZiadny);  // the row below is empty
 
     // Taking runs out clears their bits and counts their pixels, within a word and across words.
-    EXPECT_EQ(VyberUsek(0, 62, 127), 12);
-    EXPECT_EQ(PrvyBod(0, 1, 199), 192);
-    EXPECT_EQ(VyberUsek(0, 192, 199), 7);
-    EXPECT_EQ(bodov_v_riadku[0], 1);
-    EXPECT_EQ(PoslednyBod(0, 0, 199), 0);
+    EXPECT_EQ(VyberUsek(b, 0, 62, 127), 12);
+    EXPECT_EQ(PrvyBod(b, 0, 1, 199), 192);
+    EXPECT_EQ(VyberUsek(b, 0, 192, 199), 7);
+    EXPECT_EQ(b.bodov_v_riadku[0], 1);
+    EXPECT_EQ(PoslednyBod(b, 0, 0, 199), 0);
+    UvolniBehy(&b);
 }
 
 }  // namespace

@@ -352,16 +352,18 @@ TEST(Zdroje, ManifestJeTentoText)
     static const char ocakavany[] =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
         "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
-        "<assemblyIdentity version=\"1.0.0.0\" processorArchitecture=\"x86\" name=\"Zentrivo.App\" type=\"win32\"/>\r\n"
+        "<assemblyIdentity version=\"1.0.0.0\" processorArchitecture=\"" ZENTRIVO_MANIFEST_CPU "\" name=\"Zentrivo.App\" "
+        "type=\"win32\"/>\r\n"
         "<dependency>\r\n"
         "<dependentAssembly>\r\n"
         "<assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
-        "processorArchitecture=\"x86\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\r\n"
+        "processorArchitecture=\"" ZENTRIVO_MANIFEST_CPU "\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\r\n"
         "</dependentAssembly>\r\n"
         "</dependency>\r\n"
         "</assembly>\r\n";
     std::vector<BYTE> d = Data(RT_MANIFEST, IDR_MANIFEST);
-    ASSERT_EQ(d.size(), 485u);
+    // 485 bytes with the program's x86; the 64-bit build names amd64 twice.
+    ASSERT_EQ(d.size(), 485u + 2 * (sizeof ZENTRIVO_MANIFEST_CPU - sizeof "x86"));
     EXPECT_EQ(std::string(d.begin(), d.end()), std::string(ocakavany));
     // Every line feed follows a carriage return, and the text is plain ASCII (so valid UTF-8).
     for (size_t i = 0; i < d.size(); i++) {

@@ -35,6 +35,7 @@ add_executable(win_drzac_plochy win_drzac_plochy.cpp)
 
 # --- resources, snapshot and registry (the Windows build's own ends) ---
 zentrivo_add_wine_test(win_zdroje_test win_zdroje_test.cpp RESOURCES)
+target_compile_definitions(win_zdroje_test PRIVATE ZENTRIVO_MANIFEST_CPU="${ZENTRIVO_MANIFEST_CPU}")
 # The snapshot compares the display with the picture that the root window shows, read with stb_image.
 zentrivo_add_wine_test(win_snimka_test win_snimka_test.cpp LIBS zentrivo_search_win32 zentrivo_search)
 target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
@@ -54,6 +55,9 @@ else()
 endif()
 add_test(NAME win_program COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win_program.sh $<TARGET_FILE:Zentrivo>
          ${CMAKE_OBJDUMP} ${ZENTRIVO_PE_FORMAT})
+# The scan command: the same, with the console subsystem.
+add_test(NAME win_scan_program COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/win_program.sh $<TARGET_FILE:zentrivo-scan>
+         ${CMAKE_OBJDUMP} ${ZENTRIVO_PE_FORMAT} 3)
 # --- end resources, snapshot and registry ---
 
 # --- render and tracking: the GDI kit, the control window's picture, the readout ---
@@ -112,4 +116,9 @@ foreach(pripad ${ZENTRIVO_E2E})
   set_tests_properties(${nazov} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_e2e ENVIRONMENT
     "ZENTRIVO_WIN_BUILD=${CMAKE_BINARY_DIR};ZENTRIVO_SCAN=${ZENTRIVO_SCAN};ZENTRIVO_HODNOTY=${ZENTRIVO_HODNOTY}")
 endforeach()
+# zentrivo-scan.exe on a file, on standard input, on two images on two threads and on Wine's screen,
+# which shows tests/data/win_plocha.png: each gives what the native build's command gives for the file.
+add_test(NAME win_scan COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win_scan.sh $<TARGET_FILE:zentrivo-scan>
+         ${ZENTRIVO_SCAN} ${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png ${CMAKE_BINARY_DIR}/win_scan)
+set_tests_properties(win_scan PROPERTIES TIMEOUT 300)
 # --- end dialogs and the whole program end to end ---

@@ -56,11 +56,12 @@ zv_cakaj() {
 }
 
 # Starts an Xvfb screen of $1 x $2 pixels on a display number the server picks itself; sets DISPLAY.
+# Further arguments go to Xvfb (-extension MIT-SHM: a server without shared memory).
 zv_displej() {
   ZV_SIRKA=$1 ZV_VYSKA=$2
   mkdir -p "$ZV_LOGY"
   : >"$ZV_LOGY/displej"
-  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset 3>"$ZV_LOGY/displej" >"$ZV_LOGY/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset "${@:3}" 3>"$ZV_LOGY/displej" >"$ZV_LOGY/xvfb.log" 2>&1 &
   ZV_XVFB=$!
   zv_cakaj 20 test -s "$ZV_LOGY/displej" || { echo "Xvfb did not start, see $ZV_LOGY/xvfb.log" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$ZV_LOGY/displej")"

@@ -23,8 +23,8 @@ instaluj() {  # the packages of "$@" that are not installed yet
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}"
 }
 
-instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev \
-         g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick
+instaluj g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev \
+         g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick jq
 # The fuzz target: clang and its libFuzzer and sanitizer runtimes.
 instaluj clang libclang-rt-14-dev
 

@@ -25,7 +25,7 @@ if [ "$ZV_WIN_PRESET" = windows ]; then
   tools/wine_testy.sh ctest --preset windows
 else
   echo "This kernel runs no 32-bit programs: the Windows tests run the 64-bit build under 64-bit Wine."
-  ctest --preset windows -R '^win_program$'
+  ctest --preset windows -R '^win_(scan_)?program$'
   cmake --preset windows64
   cmake --build --preset windows64 -j"$(nproc)"
   tools/wine_testy.sh ctest --preset windows64

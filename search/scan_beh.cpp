@@ -1,0 +1,237 @@
+// zentrivo-scan's run: reads and searches the images on a few threads, each with a search state of
+// its own, and prints what each gave in argument order as soon as the images before it are done.
+#include "search/scan_beh.h"
+
+#include <atomic>
+#include <cstdarg>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "search/hladanie.h"
+#include "search/scan_obraz.h"
+#include "search/scan_platforma.h"
+#include "search/stredy_subor.h"
+
+namespace {
+
+struct Spracovany {
+    std::string vystup;    // the lines for standard output
+    std::string hlasenie;  // the lines for standard error: timings, the failure
+    bool zlyhal = false;
+};
+
+double Ms(std::chrono::steady_clock::time_point od)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - od).count();
+}
+
+void Pridaj(std::string* s, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Pridaj(std::string* s, const char* format, ...)
+{
+    char riadok[512];
+    va_list a, b;
+    va_start(a, format);
+    va_copy(b, a);
+    const int dlzka = vsnprintf(riadok, sizeof riadok, format, a);
+    if (dlzka >= (int)sizeof riadok) {
+        // A long file name: formatted again into a block of its length.
+        std::string dlhy((size_t)dlzka + 1, '\0');
+        vsnprintf(&dlhy[0], dlhy.size(), format, b);
+        dlhy.resize((size_t)dlzka);
+        *s += dlhy;
+    } else if (dlzka > 0) {
+        *s += riadok;
+    }
+    va_end(b);
+    va_end(a);
+}
+
+// The text with its control characters written escaped (\n, \x1B), so that it stays on one line.
+std::string BezRiadiacich(const char* text)
+{
+    std::string s;
+    for (const char* p = text; *p; p++) {
+        const unsigned char z = (unsigned char)*p;
+        if (z == '\n') s += "\\n";
+        else if (z == '\t') s += "\\t";
+        else if (z == '\r') s += "\\r";
+        else if (z < 0x20 || z == 0x7F) Pridaj(&s, "\\x%02X", z);
+        else s += (char)z;
+    }
+    return s;
+}
+
+// A JSON string: quotes, backslashes and control characters escaped; other bytes as they are.
+std::string JsonText(const char* text)
+{
+    std::string s = "\"";
+    for (const char* p = text; *p; p++) {
+        const unsigned char z = (unsigned char)*p;
+        if (z == '"' || z == '\\') {
+            s += '\\';
+            s += (char)z;
+        } else if (z < 0x20) {
+            Pridaj(&s, "\\u%04x", z);
+        } else {
+            s += (char)z;
+        }
+    }
+    return s + "\"";
+}
+
+// The image `meno` as colour values: standard input or a file.
+COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, int* w, int* h, char* chyba, size_t miesto)
+{
+    if (strcmp(meno, "-") != 0) return CitajObraz(meno, v.max_pixelov, w, h, chyba, miesto);
+    size_t dlzka = 0;
+    unsigned char* data = CitajCelySubor(vstup, &dlzka);
+    if (!data || ferror(vstup)) {
+        snprintf(chyba, miesto, "standard input: %s", data ? "cannot be read" : "not enough memory to read it");
+        free(data);
+        return nullptr;
+    }
+    COLORREF* farby = CitajObrazZPamate(data, dlzka, "standard input", v.max_pixelov, w, h, chyba, miesto);
+    free(data);
+    return farby;
+}
+
+void Zlyhal(Spracovany* s, const char* chyba)
+{
+    s->hlasenie += RiadokChyby(chyba);
+    s->zlyhal = true;
+}
+
+// Reads and searches one image, the screen with --screen; its lines start with `predpona`. Returns
+// the count kept, or -1 with the failure line in s.
+int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup, StavHladania* stav,
+          Spracovany* s)
+{
+    char chyba[1024];
+    int w = 0, h = 0, pocet;
+    const auto zaciatok = std::chrono::steady_clock::now();
+    if (v.obrazovka) {
+        // The screen is searched as it is read.
+        const char* sposob = "";
+        pocet = HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob, chyba,
+                                  sizeof chyba);
+        if (pocet >= 0 && v.cas)
+            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
+    } else {
+        COLORREF* farby = Citaj(v, meno, vstup, &w, &h, chyba, sizeof chyba);
+        if (!farby) {
+            Zlyhal(s, chyba);
+            return -1;
+        }
+        const auto hladanie = std::chrono::steady_clock::now();
+        pocet = HladajSoStavom(stav, w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
+        const double ms = Ms(hladanie);
+        free(farby);
+        if (pocet < 0) snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", meno, w, h);
+        else if (v.cas) {
+            const std::string pred = predpona.empty() ? "" : BezRiadiacich(predpona.c_str()) + " ";
+            Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", pred.c_str(), ms);
+        }
+    }
+    if (pocet < 0) Zlyhal(s, chyba);
+    return pocet;
+}
+
+// Reads and searches one image and writes its lines (and the centres file).
+void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup,
+                  StavHladania* stav, Spracovany* s)
+{
+    const int pocet = Najdi(v, meno, predpona, vstup, stav, s);
+    if (pocet < 0) return;
+    if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0) {
+        char chyba[1024];
+        snprintf(chyba, sizeof chyba, "%s: cannot write the centres file", v.vystup);
+        return Zlyhal(s, chyba);
+    }
+
+    const std::string json_meno = v.json ? JsonText(meno) : "";
+    for (int k = 0; k < pocet; k++) {
+        const POINT& c = stav->centers[k];
+        const RECT& r = stav->objekty[k];
+        if (v.json)
+            Pridaj(&s->vystup,
+                   "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
+                   "\"pixels\": %lld}\n",
+                   json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
+                   stav->bodov[k]);
+        else if (v.obdlzniky)
+            Pridaj(&s->vystup, "%s%d,%d,%d,%d,%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y, (int)r.left,
+                   (int)r.top, (int)r.right, (int)r.bottom);
+        else
+            Pridaj(&s->vystup, "%s%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y);
+    }
+}
+
+}  // namespace
+
+std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadiacich(text) + "\n"; }
+
+int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
+{
+    // The centres file may not overwrite the image it comes from (--out takes one image only).
+    if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 && strcmp(v.obrazy[0], "-") != 0 &&
+        TenIstySubor(v.vystup, v.obrazy[0])) {
+        std::string chyba = std::string(v.vystup) + ": --out names the image itself, which the centres would overwrite";
+        fputs(RiadokChyby(chyba.c_str()).c_str(), err);
+        return 2;
+    }
+    const std::vector<const char*> mena = v.obrazovka ? std::vector<const char*>{"screen"} : v.obrazy;
+    const size_t n = mena.size();
+    // With several images each line names its image, as grep names the file.
+    const bool s_menom = n > 1 && !v.json;
+    std::vector<Spracovany> vysledky(n);
+    std::vector<char> hotove(n, 0);
+    std::mutex zamok;
+    std::condition_variable dokoncene;
+    std::atomic<size_t> dalsi(0);
+
+    auto pracuj = [&]() {
+        StavHladania stav = {};
+        for (size_t k; (k = dalsi++) < n;) {
+            SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &stav, &vysledky[k]);
+            std::lock_guard<std::mutex> z(zamok);
+            hotove[k] = 1;
+            dokoncene.notify_all();
+        }
+        UvolniStav(&stav);
+    };
+
+    size_t vlakien = v.vlakna > 0 ? (size_t)v.vlakna : std::thread::hardware_concurrency();
+    if (vlakien == 0) vlakien = 1;
+    if (vlakien > n) vlakien = n;
+    std::vector<std::thread> vlakna;
+    if (vlakien == 1)
+        pracuj();  // one image or -j 1: no thread beside this one
+    else
+        for (size_t k = 0; k < vlakien; k++) vlakna.emplace_back(pracuj);
+
+    bool zlyhanie = false;
+    for (size_t k = 0; k < n; k++) {
+        {
+            std::unique_lock<std::mutex> z(zamok);
+            dokoncene.wait(z, [&] { return hotove[k] != 0; });
+        }
+        Spracovany& s = vysledky[k];
+        fwrite(s.vystup.data(), 1, s.vystup.size(), out);
+        // Standard output first, so that a terminal shows an image's lines before its timing.
+        fflush(out);
+        fwrite(s.hlasenie.data(), 1, s.hlasenie.size(), err);
+        zlyhanie = zlyhanie || s.zlyhal;
+        s = Spracovany();
+    }
+    for (std::thread& t : vlakna) t.join();
+    if (fflush(out) != 0 || ferror(out)) {
+        fputs(RiadokChyby("cannot write standard output").c_str(), err);
+        return 2;
+    }
+    return zlyhanie ? 2 : 0;
+}

@@ -1,0 +1,10 @@
+// zentrivo-scan's Linux end for file names: two names are one file when device and inode agree.
+#include <sys/stat.h>
+
+#include "search/scan_platforma.h"
+
+bool TenIstySubor(const char* a, const char* b)
+{
+    struct stat sa, sb;
+    return stat(a, &sa) == 0 && stat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}

@@ -1,0 +1,28 @@
+// Running zentrivo-scan from the tests: a fresh directory, the command's exit status and output,
+// scenes saved as PNG files.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tests/search_sceny.h"
+
+const COLORREF kSeda = RGB(128, 128, 128);  // band 4
+
+std::string Adresar();  // a fresh directory in the build tree for the running test
+std::string Obsah(const std::string& subor);
+void Zapis(const std::string& subor, const std::string& obsah);
+
+struct Beh {
+    int kod = -1;
+    std::string out, err;
+};
+
+// Runs the scan command with `argumenty` (already quoted for the shell) in directory a, with the
+// environment variables of `prostredie` ("NAME=value ...") set; standard output goes to a/out unless
+// `presmerovanie` sends it elsewhere.
+Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "",
+           const std::string& prostredie = "");
+
+std::vector<unsigned char> Rgb(const Scena& s);
+void UlozPng(const Scena& s, const std::string& subor);
+Scena Stvorec();  // columns and rows 10 to 39 of a 100 x 100 desktop
