@@ -10,7 +10,7 @@ set -euo pipefail
 [ -z "${1:-}" ] || ZENTRIVO_WIN_BUILD=$(realpath "$1")
 BEHOV=${2:-30}
 . "$(dirname "$0")/../tools/postroj.sh"
-SCAN=$ZV_KOREN/build/native/search/zentrivo-scan
+SCAN=$ZV_KOREN/build/native/scan/zentrivo-scan
 SCENA=$ZV_KOREN/build/native/bench/zentrivo_scena_png
 for p in "$SCAN" "$SCENA"; do [ -x "$p" ] || { echo "no $p: build the native tree first" >&2; exit 2; }; done
 for p in hyperfine xwd; do command -v "$p" >/dev/null || { echo "needs $p (apt-get install hyperfine x11-apps)" >&2; exit 2; }; done

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "search/hladanie.h"
-#include "search/scan_obraz.h"
+#include "scan/scan_obraz.h"
 #include "tests/search_oracle.h"
 
 namespace {

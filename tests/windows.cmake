@@ -105,7 +105,7 @@ add_executable(okno_info e2e/okno_info_win32.cpp)
 # The end-to-end cases, one test each: every e2e/e2e_*.sh file (see e2e/pomoc.sh). Each starts
 # Zentrivo.exe on a virtual display of its own; the native build gives them the centres they expect
 # (its scan command) and the window's sizes and colours (e2e_hodnoty), so it is built first.
-set(ZENTRIVO_SCAN "${CMAKE_SOURCE_DIR}/build/native/search/zentrivo-scan" CACHE FILEPATH
+set(ZENTRIVO_SCAN "${CMAKE_SOURCE_DIR}/build/native/scan/zentrivo-scan" CACHE FILEPATH
     "zentrivo-scan of the native build, for the end-to-end tests")
 set(ZENTRIVO_HODNOTY "${CMAKE_SOURCE_DIR}/build/native/tests/e2e_hodnoty" CACHE FILEPATH
     "e2e_hodnoty of the native build, for the end-to-end tests")

@@ -9,7 +9,7 @@ PRAC=$VYSTUP/pracovny SNIMKY=$ZV_STROM/e2e/screenshots
 EXE=$ZV_STROM/Zentrivo.exe INFO=$ZV_STROM/tests/okno_info.exe
 # The native build's scan command gives the centres expected, and e2e_hodnoty the window's sizes and
 # colours as the product's code draws them (SIRKA_OKNA, FARBA_STATUSU, ...).
-SCAN=${ZENTRIVO_SCAN:-$ZV_KOREN/build/native/search/zentrivo-scan}
+SCAN=${ZENTRIVO_SCAN:-$ZV_KOREN/build/native/scan/zentrivo-scan}
 HODNOTY=${ZENTRIVO_HODNOTY:-$ZV_KOREN/build/native/tests/e2e_hodnoty}
 CHYBY=0
 

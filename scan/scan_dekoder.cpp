@@ -1,7 +1,7 @@
 // Decoding an image held in memory through stb_image (Debian's libstb-dev header), compiled here
 // with only PNG, BMP, PPM/PGM, TGA and JPEG, so that no other format's code is reachable, and its
 // functions kept static to this file.
-#include "search/scan_dekoder.h"
+#include "scan/scan_dekoder.h"
 
 #include <climits>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // zentrivo-scan's run: reads and searches the images on a few threads, each with a search state of
 // its own, and prints what each gave in argument order as soon as the images before it are done.
-#include "search/scan_beh.h"
+#include "scan/scan_beh.h"
 
 #include <atomic>
 #include <cstdarg>
@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "search/hladanie.h"
-#include "search/scan_obraz.h"
-#include "search/scan_platforma.h"
+#include "scan/scan_obraz.h"
+#include "scan/scan_platforma.h"
 #include "search/stredy_subor.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "search/scan_platforma.h"
+#include "scan/scan_platforma.h"
 
 // Rows read at a time: half a megabyte of a 1920-pixel screen, written again for every strip. Fresh
 // memory is what costs most here, more than the requests.

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
-#include "search/scan_beh.h"
-#include "search/scan_platforma.h"
-#include "search/scan_volby.h"
+#include "scan/scan_beh.h"
+#include "scan/scan_platforma.h"
+#include "scan/scan_volby.h"
 
 int main(int argc, char** argv)
 {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "search/scan_volby.h"
+#include "scan/scan_volby.h"
 
 // Searches every image the options name (or the live screen) on v.vlakna threads (0: one for each
 // processor). Writes the objects to `out` and the timings and failures to `err`, image by image in

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "search/scan_platforma.h"
+#include "scan/scan_platforma.h"
 #include "search/snimka_win32.h"
 
 void PripravProces()

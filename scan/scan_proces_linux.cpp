@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "search/scan_platforma.h"
+#include "scan/scan_platforma.h"
 
 // Fresh memory costs a page fault for every 4 KB, more than decoding the image that fills it. So
 // every thread takes its blocks from the one heap, which keeps what an image freed for the next

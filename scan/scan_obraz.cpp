@@ -1,6 +1,6 @@
 // Reading an image as a desktop snapshot: the whole file into memory, the header's size against the
 // limit, the layout against the data's length, and only then the decoder.
-#include "search/scan_obraz.h"
+#include "scan/scan_obraz.h"
 
 #include <sys/stat.h>
 
@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "search/scan_dekoder.h"
-#include "search/scan_formaty.h"
+#include "scan/scan_dekoder.h"
+#include "scan/scan_formaty.h"
 
 COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char* meno, long long max_pixelov,
                             int* w, int* h, char* chyba, size_t miesto)

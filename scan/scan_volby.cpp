@@ -1,5 +1,5 @@
 // The command line of zentrivo-scan: reads the options and checks their ranges.
-#include "search/scan_volby.h"
+#include "scan/scan_volby.h"
 
 #include <climits>
 #include <cstdio>

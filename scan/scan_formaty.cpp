@@ -2,8 +2,8 @@
 // PPM/PGM, BMP and TGA layouts. Each format is parsed the way the decoder (stb_image) parses it, so
 // that the offsets found here are the ones it will read from: the decoder itself gives zeros or
 // leaves pixels unset where a file ends early, and says nothing.
-#include "search/scan_formaty.h"
-#include "search/scan_formaty_spolocne.h"
+#include "scan/scan_formaty.h"
+#include "scan/scan_formaty_spolocne.h"
 
 #include <climits>
 #include <cstdarg>

@@ -1,7 +1,7 @@
 // zentrivo-scan's Linux end for file names: two names are one file when device and inode agree.
 #include <sys/stat.h>
 
-#include "search/scan_platforma.h"
+#include "scan/scan_platforma.h"
 
 bool TenIstySubor(const char* a, const char* b)
 {

@@ -1,7 +1,7 @@
 // zentrivo-scan's platform ends in a native build made without the X11 libraries: no screen to read.
 #include <cstdio>
 
-#include "search/scan_platforma.h"
+#include "scan/scan_platforma.h"
 
 int HladajNaObrazovke(StavHladania*, RECT, int, int, int, int*, int*, const char**, char* chyba, size_t miesto)
 {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/wintypes.h"
-#include "search/scan_obraz.h"
+#include "scan/scan_obraz.h"
 
 struct ScanVolby {
     int stupen = 0;                     // --band: grey band 0 to 7

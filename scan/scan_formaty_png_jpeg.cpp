@@ -2,8 +2,8 @@
 // scans and their coded data up to the end marker), as the decoder (stb_image) reads them.
 #include <cstdint>
 
-#include "search/scan_formaty.h"
-#include "search/scan_formaty_spolocne.h"
+#include "scan/scan_formaty.h"
+#include "scan/scan_formaty_spolocne.h"
 
 // --- PNG: signature, then chunks (length, type, data, CRC) from IHDR to IEND ---
 

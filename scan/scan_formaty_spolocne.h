@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "search/scan_formaty.h"
+#include "scan/scan_formaty.h"
 
 inline uint32_t Le16(const unsigned char* p) { return (uint32_t)p[0] | (uint32_t)p[1] << 8; }
 inline uint32_t Le32(const unsigned char* p) { return Le16(p) | Le16(p + 2) << 16; }
