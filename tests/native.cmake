@@ -56,7 +56,7 @@ gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 # --- scan command: zentrivo-scan run as users run it, and its sample screenshot ---
 add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.cpp)
 target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
-add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_pomoc.cpp)
+add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_cas_test.cpp scan_pomoc.cpp)
 target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
 add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE
@@ -79,13 +79,6 @@ endif()
 add_executable(search_velke_tests search_velke_sceny_test.cpp)
 target_link_libraries(search_velke_tests PRIVATE search_test_sceny GTest::gtest_main)
 gtest_discover_tests(search_velke_tests TEST_PREFIX search.)
-# zentrivo-scan --time.
-add_executable(scan_cas_tests scan_cas_test.cpp)
-target_link_libraries(scan_cas_tests PRIVATE GTest::gtest_main)
-add_dependencies(scan_cas_tests zentrivo-scan)
-target_compile_definitions(scan_cas_tests PRIVATE ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>"
-  SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_CAS_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_cas_tmp")
-gtest_discover_tests(scan_cas_tests TEST_PREFIX scan.)
 # --- end search speed ---
 
 # --- end to end: the values the Wine cases look for on the screen, from the product's own code ---
