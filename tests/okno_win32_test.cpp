@@ -7,8 +7,8 @@
 
 #include "render/okno_kresba.h"
 #include "resources/resource.h"
-#include "shell/okno.h"
-#include "shell/rezim_okna.h"
+#include "shell/okno_win32.h"
+#include "shell/rezim_okna_win32.h"
 #include "shell/stav.h"
 
 HINSTANCE g_hInstance = NULL;

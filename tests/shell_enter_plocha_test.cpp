@@ -34,10 +34,10 @@ static void Kurzor(int x, int y)
 
 static void Stlac(UINT vk)
 {
-    Vykonavac v = {nullptr, nullptr, HladajNaPloche, PointPoleDoTxt, Kurzor, nullptr};
+    Vykonavac v = {nullptr, HladajNaPloche, PointPoleDoTxt, Kurzor, nullptr};
     Akcie a;
     UdalostKlavesa(&a, vk, W);
-    VykonajAkcie(&a, &v);
+    VykonajAkcie(nullptr, &a, &v);
 }
 
 static std::string Subor()
