@@ -3,7 +3,7 @@
 #include "dialogs/rozmer_dlg.h"
 #include "render/pismo_win32.h"
 #include "resources/resource.h"
-#include "shell/okno.h"
+#include "shell/okno_win32.h"
 
 // Pixels kept free right of and below the content.
 static const int OKRAJ = 6;

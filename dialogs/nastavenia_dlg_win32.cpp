@@ -3,8 +3,9 @@
 #include "dialogs/dialog_spolocne_win32.h"
 #include "dialogs/nastavenia_dlg.h"
 #include "resources/resource.h"
-#include "shell/okno.h"
+#include "shell/okno_win32.h"
 #include "shell/rezim_okna.h"
+#include "shell/rezim_okna_win32.h"
 #include "shell/stav.h"
 
 HBRUSH g_pozadieDlg2 = NULL;

@@ -19,41 +19,6 @@ static const Hodnota HODNOTY[] = {
 };
 static const char* const INFO_KURZOR = "InfoKurzor";
 
-HKEY registry_OpenKey(const char* cesta, int* vytvoreny)
-{
-    return kv_Otvor(cesta, vytvoreny);
-}
-
-int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota)
-{
-    return kv_ZapisDWORD(kluc, meno, hodnota);
-}
-
-int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota)
-{
-    return kv_ZapisBYTE(kluc, meno, hodnota);
-}
-
-int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* hodnota)
-{
-    // Zeroed first, so a shorter value arrives zero-extended.
-    BYTE buf[4] = {0, 0, 0, 0};
-    if (!kv_Citaj4(kluc, meno, buf))
-        return 0;
-    *hodnota = (DWORD)buf[0] | ((DWORD)buf[1] << 8) | ((DWORD)buf[2] << 16) | ((DWORD)buf[3] << 24);
-    return 1;
-}
-
-int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* hodnota)
-{
-    return registry_ReadDWORD(kluc, meno, hodnota);
-}
-
-int registry_CloseKey(HKEY kluc)
-{
-    return kv_Zatvor(kluc);
-}
-
 // Two halves of a placement word: the low 16 bits of each number.
 static DWORD Zbal(LONG dolna, LONG horna)
 {
@@ -80,7 +45,7 @@ int ReadRegistryPre(RECT desktop)
 
     int vysledok = 1;
     int vytvoreny = 0;
-    HKEY kluc = registry_OpenKey(KLUC, &vytvoreny);
+    HKEY kluc = kv_Otvor(KLUC, &vytvoreny);
     if (!kluc)
         return 0;
     if (vytvoreny) {
@@ -88,15 +53,15 @@ int ReadRegistryPre(RECT desktop)
         g_dwWindowPos = Zbal(x, y);
         g_dwWindowSize = Zbal(hl_okno_sirka, hl_okno_vyska);
         g_dwWindowShow = 1;
-        registry_CloseKey(kluc);
+        kv_Zatvor(kluc);
         return 1;
     }
     for (const Hodnota& h : HODNOTY)
-        if (!registry_ReadDWORD(kluc, h.meno, h.globalna))
+        if (!kv_CitajDWORD(kluc, h.meno, h.globalna))
             vysledok = 0;
-    if (!registry_ReadBYTE(kluc, INFO_KURZOR, &sledovanie_kurzora))
+    if (!kv_CitajDWORD(kluc, INFO_KURZOR, &sledovanie_kurzora))
         vysledok = 0;
-    if (!registry_CloseKey(kluc))
+    if (!kv_Zatvor(kluc))
         vysledok = 0;
     return vysledok;
 }
@@ -148,15 +113,15 @@ int WriteRegistryPre(RECT desktop, RECT okno, UINT show)
     }
 
     int vysledok = 1;
-    HKEY kluc = registry_OpenKey(KLUC, nullptr);
+    HKEY kluc = kv_Otvor(KLUC, nullptr);
     if (!kluc)
         return 0;
     for (const Hodnota& h : HODNOTY)
-        if (!registry_WriteDWORD(kluc, h.meno, *h.globalna))
+        if (!kv_ZapisDWORD(kluc, h.meno, *h.globalna))
             vysledok = 0;
-    if (!registry_WriteBYTE(kluc, INFO_KURZOR, (BYTE)(sledovanie_kurzora & 0xFF)))
+    if (!kv_ZapisBYTE(kluc, INFO_KURZOR, (BYTE)(sledovanie_kurzora & 0xFF)))
         vysledok = 0;
-    if (!registry_CloseKey(kluc))
+    if (!kv_Zatvor(kluc))
         vysledok = 0;
     return vysledok;
 }

@@ -2,15 +2,6 @@
 #pragma once
 #include "common/wintypes.h"
 
-// Small registry helpers over the key-value store. 1 success, 0 failure; OpenKey returns the key or null.
-HKEY registry_OpenKey(const char* cesta, int* vytvoreny);
-int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota);
-int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota);
-// Up to 4 bytes of any type, little-endian and zero-extended; *hodnota untouched on failure.
-int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* hodnota);
-int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* hodnota);
-int registry_CloseKey(HKEY kluc);
-
 // Loads the settings; on the first run centres the window on `desktop` (its client rectangle).
 // 1 when the key was new, or every value was read and the key closed; else 0.
 int ReadRegistryPre(RECT desktop);
@@ -21,9 +12,3 @@ int OknoNaPlochuPre(RECT desktop);
 // Saves the settings and the placement: `okno` is the window's outer rectangle, `show` its show state.
 // 1 when every value was written and the key closed; else 0.
 int WriteRegistryPre(RECT desktop, RECT okno, UINT show);
-
-#ifdef _WIN32
-int ReadRegistry();
-int OknoNaPlochu();
-int WriteRegistry(HWND okno);
-#endif

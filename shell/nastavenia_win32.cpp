@@ -1,5 +1,6 @@
 // The settings store on Windows: gathers the desktop and the window placement, then loads or saves.
 #include <windows.h>
+#include "shell/nastavenia_win32.h"
 #include "shell/nastavenia.h"
 
 int ReadRegistry()

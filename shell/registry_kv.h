@@ -12,5 +12,8 @@ int kv_ZapisBYTE(HKEY kluc, const char* meno, BYTE hodnota);
 // Queries a value of up to 4 bytes into `buf` (capacity 4), whatever its type. 1 on success;
 // 0 when the value is missing or longer than 4 bytes.
 int kv_Citaj4(HKEY kluc, const char* meno, BYTE buf[4]);
+// A value of up to 4 bytes as a little-endian number, zero-extended (kv_Citaj4 and the bytes put
+// together, in every build). 1 on success; 0 as kv_Citaj4, with *hodnota untouched.
+int kv_CitajDWORD(HKEY kluc, const char* meno, DWORD* hodnota);
 // Closes the key. 1 on success, 0 on failure.
 int kv_Zatvor(HKEY kluc);

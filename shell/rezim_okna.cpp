@@ -1,9 +1,7 @@
 // Which z-order, size and style each window mode has.
 #include "shell/rezim_okna.h"
 #include "shell/stav.h"
-
-// The readout strip of cursor tracking along the bottom of the client area.
-static const int VYSKA_PASU = 17;
+#include "tracking/sledovanie.h"
 
 RezimOkna RezimPreSledovanie(DWORD sledovanie)
 {

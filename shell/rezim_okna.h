@@ -11,8 +11,3 @@ struct RezimOkna {
 
 // The mode that `sledovanie` selects: exactly 1 is tracking, anything else normal.
 RezimOkna RezimPreSledovanie(DWORD sledovanie);
-
-#ifdef _WIN32
-// Applies the mode of `sledovanie` to the window: z-order and size (position kept), then the style.
-void NastavRezimOkna(HWND okno, DWORD sledovanie);
-#endif

@@ -1,4 +1,5 @@
 // Puts the control window into one of its two modes, as start-up and the Settings dialog do.
+#include "shell/rezim_okna_win32.h"
 #include "shell/rezim_okna.h"
 
 void NastavRezimOkna(HWND okno, DWORD sledovanie)

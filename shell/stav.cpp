@@ -1,18 +1,30 @@
 // The control state and the settings as the process starts.
 #include "shell/stav.h"
 
-UINT g_cas_timera = 10;
-DWORD stupne_sedi = 0;
-DWORD VelkostObjektu = 20;
-DWORD percento_vyplne = 70;
-DWORD volba = 1;
-int hl_okno_sirka = 224;
-int hl_okno_vyska = 259;
-int vypinac_TAB = 1;
-DWORD sledovanie_kurzora = 0;
-int PocetObjektov = 0;
-int cislo_objektu = 0;
-int status = 0;
-DWORD g_dwWindowPos = 0;
-DWORD g_dwWindowSize = 0;
-DWORD g_dwWindowShow = 0;
+// Every global with the value the process starts with: the definitions below and
+// NastavPociatocnyStav both come from this one list.
+#define POCIATOCNY_STAV(X)          \
+    X(UINT, g_cas_timera, 10)       \
+    X(DWORD, stupne_sedi, 0)        \
+    X(DWORD, VelkostObjektu, 20)    \
+    X(DWORD, percento_vyplne, 70)   \
+    X(DWORD, volba, 1)              \
+    X(int, hl_okno_sirka, 224)      \
+    X(int, hl_okno_vyska, 259)      \
+    X(int, vypinac_TAB, 1)          \
+    X(DWORD, sledovanie_kurzora, 0) \
+    X(int, PocetObjektov, 0)        \
+    X(int, cislo_objektu, 0)        \
+    X(int, status, 0)               \
+    X(DWORD, g_dwWindowPos, 0)      \
+    X(DWORD, g_dwWindowSize, 0)     \
+    X(DWORD, g_dwWindowShow, 0)
+
+#define DEFINUJ(typ, meno, hodnota) typ meno = hodnota;
+POCIATOCNY_STAV(DEFINUJ)
+
+void NastavPociatocnyStav()
+{
+#define NASTAV(typ, meno, hodnota) meno = hodnota;
+    POCIATOCNY_STAV(NASTAV)
+}

@@ -18,3 +18,6 @@ extern int status;                 // 0 hint, 1 searching, 2 found, 3 nothing fo
 extern DWORD g_dwWindowPos;        // x low 16 bits, y high 16 bits
 extern DWORD g_dwWindowSize;       // width low 16 bits, height high 16 bits
 extern DWORD g_dwWindowShow;       // show state of the window placement
+
+// Puts every global above back to the value the process starts with.
+void NastavPociatocnyStav();

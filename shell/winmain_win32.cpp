@@ -5,9 +5,9 @@
 #include <commctrl.h>
 
 #include "resources/resource.h"
-#include "shell/nastavenia.h"
-#include "shell/okno.h"
-#include "shell/rezim_okna.h"
+#include "shell/nastavenia_win32.h"
+#include "shell/okno_win32.h"
+#include "shell/rezim_okna_win32.h"
 #include "shell/stav.h"
 
 HINSTANCE g_hInstance = NULL;

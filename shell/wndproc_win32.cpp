@@ -8,9 +8,9 @@
 #include "resources/resource.h"
 #include "search/stredy_subor.h"
 #include "search/zentrivo.h"
-#include "shell/nastavenia.h"
+#include "shell/nastavenia_win32.h"
 #include "shell/obraz_okna.h"
-#include "shell/okno.h"
+#include "shell/okno_win32.h"
 #include "shell/ovladanie.h"
 #include "shell/stav.h"
 #include "shell/vykonaj_akcie.h"
@@ -66,6 +66,9 @@ static int ZmenaObrazu(RECT klient)
     return !s_obraz_nakresleny || !RovnakyObraz(&teraz, &s_posledny_obraz);
 }
 
+// How the control state's actions are carried out on this window, the same for every message.
+static const Vykonavac VYKONAVAC = {Prekresli, Zentrivo, PointPoleDoTxt, PresunKurzor, PoziadajZatvorit};
+
 static INT_PTR OtvorDialog(HWND okno, int sablona, DLGPROC procedura)
 {
     return DialogBoxParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(sablona), okno, procedura, 0);
@@ -87,18 +90,6 @@ static void Prikaz(HWND okno, WORD id)
     default:
         break;
     }
-}
-
-static void Vykonaj(HWND okno, const Akcie* akcie)
-{
-    Vykonavac v;
-    v.okno = okno;
-    v.prekresli = Prekresli;
-    v.hladaj = Zentrivo;
-    v.zapis_stredy = PointPoleDoTxt;
-    v.kurzor = PresunKurzor;
-    v.zatvor = PoziadajZatvorit;
-    VykonajAkcie(akcie, &v);
 }
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam)
@@ -142,6 +133,6 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    Vykonaj(okno, &akcie);
+    VykonajAkcie(okno, &akcie, &VYKONAVAC);
     return DefWindowProcA(okno, sprava, wParam, lParam);
 }

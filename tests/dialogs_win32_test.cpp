@@ -12,7 +12,7 @@
 #include "dialogs/o_programe.h"
 #include "dialogs/o_programe_win32.h"
 #include "resources/resource.h"
-#include "shell/okno.h"
+#include "shell/okno_win32.h"
 #include "shell/stav.h"
 
 HINSTANCE g_hInstance = NULL;

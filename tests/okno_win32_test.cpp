@@ -7,8 +7,8 @@
 
 #include "render/okno_kresba.h"
 #include "resources/resource.h"
-#include "shell/okno.h"
-#include "shell/rezim_okna.h"
+#include "shell/okno_win32.h"
+#include "shell/rezim_okna_win32.h"
 #include "shell/stav.h"
 
 HINSTANCE g_hInstance = NULL;
@@ -72,14 +72,7 @@ protected:
             ASSERT_NE(RegisterClassExA(&wc), 0);
             trieda = true;
         }
-        stupne_sedi = 0;
-        VelkostObjektu = 20;
-        percento_vyplne = 70;
-        volba = 1;
-        sledovanie_kurzora = 0;
-        PocetObjektov = 0;
-        cislo_objektu = 0;
-        status = 0;
+        NastavPociatocnyStav();
         s_koniec = -1;
     }
     void Vytvor()

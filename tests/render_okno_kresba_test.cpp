@@ -9,13 +9,11 @@
 #include "search/vysledky.h"
 #include "shell/stav.h"
 #include "tests/kit_zaznam.h"
+#include "tests/okno_stav.h"
 
 static const HDC PLATNO = (HDC)(uintptr_t)0x4400;
 
-struct Stav {
-    DWORD sed, velkost, vypln, volba;
-    int pocet, cislo, stat;
-};
+using Stav = StavOkna;
 
 static RECT s_objekty[2] = {{10, 5, 21, 34}, {100, 200, 149, 219}};
 
@@ -26,13 +24,7 @@ static const Stav NIC_NENASLO = {7, 20, 50, 3, 0, 0, 3};
 
 static std::vector<Volanie> Kresli(const Stav& s)
 {
-    stupne_sedi = s.sed;
-    VelkostObjektu = s.velkost;
-    percento_vyplne = s.vypln;
-    volba = s.volba;
-    PocetObjektov = s.pocet;
-    cislo_objektu = s.cislo;
-    status = s.stat;
+    NastavStavOkna(s);
     objekty = s_objekty;
     ZaznamVymaz();
     HDC platno = PLATNO;

@@ -34,10 +34,10 @@ static void Kurzor(int x, int y)
 
 static void Stlac(UINT vk)
 {
-    Vykonavac v = {nullptr, nullptr, HladajNaPloche, PointPoleDoTxt, Kurzor, nullptr};
+    Vykonavac v = {nullptr, HladajNaPloche, PointPoleDoTxt, Kurzor, nullptr};
     Akcie a;
     UdalostKlavesa(&a, vk, W);
-    VykonajAkcie(&a, &v);
+    VykonajAkcie(nullptr, &a, &v);
 }
 
 static std::string Subor()
@@ -67,23 +67,25 @@ static void Uprac()
     rmdir(adresar);
 }
 
-static void Plocha()
+// A fresh directory, the desktop with its squares, and the start state with band 4 and size 5,
+// which find the two squares outside the control window.
+static void Priprav()
 {
+    NovyAdresar();
     plocha.assign((size_t)W * H, RGB(10, 200, 30));
     Stvorec(10, 10, 29, 29, 128);
     Stvorec(60, 30, 89, 59, 140);
     Stvorec(100, 0, 119, 9, 128);  // under the control window: left out
     kurzor.clear();
+    NastavPociatocnyStav();
+    ZaistiVysledky();
+    stupne_sedi = 4;
+    VelkostObjektu = 5;
 }
 
 TEST(EnterOnDesktop, FindsWritesAndJumps)
 {
-    NovyAdresar();
-    Plocha();
-    ObnovStav();
-    ZaistiVysledky();
-    stupne_sedi = 4;
-    VelkostObjektu = 5;
+    Priprav();
     percento_vyplne = 50;
     Stlac(VK_RETURN);
     EXPECT_EQ(PocetObjektov, 2);
@@ -104,12 +106,7 @@ TEST(EnterOnDesktop, FindsWritesAndJumps)
 
 TEST(EnterOnDesktop, NothingFoundEmptiesTheFile)
 {
-    NovyAdresar();
-    Plocha();
-    ObnovStav();
-    ZaistiVysledky();
-    stupne_sedi = 4;
-    VelkostObjektu = 5;
+    Priprav();
     Stlac(VK_RETURN);
     ASSERT_EQ(PocetObjektov, 2);
     volba = 4;
@@ -129,13 +126,8 @@ TEST(EnterOnDesktop, NothingFoundEmptiesTheFile)
 // still count: TAB visits them. No temporary file stays behind.
 TEST(EnterOnDesktop, UnwritableFileIsShownAndTheObjectsCount)
 {
-    NovyAdresar();
-    Plocha();
-    ObnovStav();
-    ZaistiVysledky();
+    Priprav();
     ASSERT_EQ(mkdir(SUBOR_STREDOV, 0755), 0);
-    stupne_sedi = 4;
-    VelkostObjektu = 5;
     Stlac(VK_RETURN);
     EXPECT_EQ(status, 5);
     EXPECT_EQ(PocetObjektov, 2);

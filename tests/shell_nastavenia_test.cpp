@@ -11,7 +11,7 @@ static const char* const MENA[] = {"WindowPos", "WindowSize", "WindowShow", "Stu
 
 static void Cisto()
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     kvmem_Vymaz();
 }
 
@@ -37,13 +37,18 @@ static DWORD Pol(int x, int y)
     return ((DWORD)x & 0xFFFF) | (((DWORD)y & 0xFFFF) << 16);
 }
 
+// The eight stored values as the globals hold them, in the order of MENA.
+static std::vector<DWORD> Nastavenia()
+{
+    return {g_dwWindowPos, g_dwWindowSize, g_dwWindowShow, stupne_sedi,
+            VelkostObjektu, percento_vyplne, volba, sledovanie_kurzora};
+}
+
+// The five settings (not the placement) at their start values.
 static void OcakavajPociatocneNastavenia()
 {
-    EXPECT_EQ(stupne_sedi, 0u);
-    EXPECT_EQ(VelkostObjektu, 20u);
-    EXPECT_EQ(percento_vyplne, 70u);
-    EXPECT_EQ(volba, 1u);
-    EXPECT_EQ(sledovanie_kurzora, 0u);
+    const std::vector<DWORD> n = Nastavenia();
+    EXPECT_EQ(std::vector<DWORD>(n.begin() + 3, n.end()), (std::vector<DWORD>{0, 20, 70, 1, 0}));
 }
 
 TEST(ReadFirstRun, CentresTheWindowAndCreatesAnEmptyKey)
@@ -66,13 +71,11 @@ TEST(ReadFirstRun, CentresTheWindowAndCreatesAnEmptyKey)
 TEST(RoundTrip, WriteFromOneStateReadIntoAFreshOne)
 {
     Cisto();
+    StavPoHladani(3, 2, 4, 0);
     stupne_sedi = 5;
     VelkostObjektu = 1300;
     percento_vyplne = 98;
-    volba = 4;
     sledovanie_kurzora = 0x101;  // only the low byte is kept
-    PocetObjektov = 3;
-    cislo_objektu = 2;
     EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{300, 200, 524, 459}, 1), 1);
     EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
     for (const char* m : MENA) {
@@ -85,17 +88,10 @@ TEST(RoundTrip, WriteFromOneStateReadIntoAFreshOne)
     }
     EXPECT_EQ(kvmem_PocetHodnot(K), 8);
 
-    ObnovStav();  // a fresh run over the stored key
+    NastavPociatocnyStav();  // a fresh run over the stored key
     EXPECT_EQ(ReadRegistryPre(DESKTOP), 1);
     EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
-    EXPECT_EQ(g_dwWindowPos, Pol(300, 200));
-    EXPECT_EQ(g_dwWindowSize, Pol(224, 259));
-    EXPECT_EQ(g_dwWindowShow, 1u);
-    EXPECT_EQ(stupne_sedi, 5u);
-    EXPECT_EQ(VelkostObjektu, 1300u);
-    EXPECT_EQ(percento_vyplne, 98u);
-    EXPECT_EQ(volba, 4u);
-    EXPECT_EQ(sledovanie_kurzora, 1u);
+    EXPECT_EQ(Nastavenia(), (std::vector<DWORD>{Pol(300, 200), Pol(224, 259), 1, 5, 1300, 98, 4, 1}));
     // what is not stored keeps its start value
     EXPECT_EQ(PocetObjektov, 0);
     EXPECT_EQ(cislo_objektu, 0);
@@ -169,24 +165,12 @@ TEST(Read, PartialValuesLoadWhatIsThereAndReturn0)
 TEST(Read, OutOfRangeValuesLoadUnchanged)
 {
     Cisto();
-    PolozDWORD("WindowPos", Pol(40000, 65535));
-    PolozDWORD("WindowSize", 0);
-    PolozDWORD("WindowShow", 7);
-    PolozDWORD("StupneSedi", 9);
-    PolozDWORD("VelkostObjektu", 0);
-    PolozDWORD("percento_vyplne", 98);
-    PolozDWORD("Volba", 5);
+    const std::vector<DWORD> ulozene = {Pol(40000, 65535), 0, 7, 9, 0, 98, 5, 1};
+    for (int i = 0; i < 7; i++) PolozDWORD(MENA[i], ulozene[i]);
     BYTE b = 1;
     kvmem_Poloz(K, "InfoKurzor", REG_BINARY, &b, 1);
     EXPECT_EQ(ReadRegistryPre(DESKTOP), 1);
-    EXPECT_EQ(g_dwWindowPos, Pol(40000, 65535));
-    EXPECT_EQ(g_dwWindowSize, 0u);
-    EXPECT_EQ(g_dwWindowShow, 7u);
-    EXPECT_EQ(stupne_sedi, 9u);
-    EXPECT_EQ(VelkostObjektu, 0u);
-    EXPECT_EQ(percento_vyplne, 98u);
-    EXPECT_EQ(volba, 5u);
-    EXPECT_EQ(sledovanie_kurzora, 1u);
+    EXPECT_EQ(Nastavenia(), ulozene);
 }
 
 TEST(KeyCannotBeOpened, NothingChangedNothingWritten)
@@ -218,7 +202,7 @@ TEST(Failures, OneFailedWriteOrCloseGivesZeroAndTheRestGoesOn)
     kvmem_zlyha_zatvorenie = 1;
     EXPECT_EQ(WriteRegistryPre(DESKTOP, RECT{10, 10, 234, 269}, 1), 0);
     EXPECT_EQ(kvmem_PocetHodnot(K), 8);
-    ObnovStav();
+    NastavPociatocnyStav();
     EXPECT_EQ(ReadRegistryPre(DESKTOP), 0);
     EXPECT_EQ(g_dwWindowPos, Pol(10, 10));
     EXPECT_EQ(VelkostObjektu, 20u);

@@ -36,12 +36,8 @@ std::vector<std::string> Kresba(const Vstupy& v)
 
 void Zaklad()
 {
-    ObnovStav();
+    StavPoHladani(2, 1, 4, 2);
     objekty = s_objekty;
-    PocetObjektov = 2;
-    cislo_objektu = 1;
-    status = 2;
-    volba = 4;
     sledovanie_kurzora = 1;
 }
 

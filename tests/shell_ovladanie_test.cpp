@@ -7,7 +7,7 @@ TEST(Start, Line4BecomesLine2AndNothingElse)
     struct { DWORD pred, po; } riadky[] = {{4, 2}, {1, 1}, {2, 2}, {3, 3}, {5, 5}, {0, 0}};
     for (auto r : riadky) {
         SCOPED_TRACE(r.pred);
-        ObnovStav();
+        NastavPociatocnyStav();
         volba = r.pred;
         Akcie a;
         UdalostStart(&a);
@@ -19,11 +19,7 @@ TEST(Start, Line4BecomesLine2AndNothingElse)
 TEST(LeftButton, BringsBackTheHintOnly)
 {
     for (int s : {2, 3}) {
-        ObnovStav();
-        status = s;
-        PocetObjektov = 3;
-        cislo_objektu = 2;
-        volba = 4;
+        StavPoHladani(3, 2, 4, s);
         Akcie a;
         UdalostLaveTlacidlo(&a);
         EXPECT_EQ(Text(a), "repaint");
@@ -41,7 +37,7 @@ TEST(Timer, RepaintsOnlyTimer1WhileTrackingWhenThePictureChanged)
         {1, 1, 0, ""}, {1, 0, 0, ""}};
     for (auto r : riadky) {
         SCOPED_TRACE(testing::Message() << r.id << " " << r.sledovanie << " change " << r.zmena);
-        ObnovStav();
+        NastavPociatocnyStav();
         sledovanie_kurzora = r.sledovanie;
         Akcie a;
         UdalostCasovac(&a, r.id, r.zmena);
@@ -51,7 +47,7 @@ TEST(Timer, RepaintsOnlyTimer1WhileTrackingWhenThePictureChanged)
 
 TEST(Keys, EscRequestsCloseAndOtherKeysDoNothing)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     EXPECT_EQ(Klavesa(VK_ESCAPE), "close");
     for (UINT vk : {0u, 8u, 32u, 65u, 0x25u + 0x100u}) {
         SCOPED_TRACE(vk);
@@ -71,7 +67,7 @@ TEST(UpDown, VolbaTransitions)
         {0, 0, VK_UP, 0xFFFFFFFFu}, {0xFFFFFFFFu, 0, VK_DOWN, 0}};
     for (auto r : riadky) {
         SCOPED_TRACE(testing::Message() << r.volba << " N=" << r.n << " vk=" << r.vk);
-        ObnovStav();
+        NastavPociatocnyStav();
         volba = r.volba;
         PocetObjektov = r.n;
         EXPECT_EQ(Klavesa(r.vk), "repaint");
@@ -89,7 +85,7 @@ TEST(LeftRight, LinesOneThreeAndFour)
         {4, VK_LEFT, 1, 1}, {4, VK_LEFT, 3, 2}, {4, VK_RIGHT, 5, 5}, {4, VK_RIGHT, 2, 3}};
     for (auto r : riadky) {
         SCOPED_TRACE(testing::Message() << "line " << r.volba << " vk=" << r.vk << " from " << r.pred);
-        ObnovStav();
+        NastavPociatocnyStav();
         volba = r.volba;
         PocetObjektov = 5;
         if (r.volba == 1) stupne_sedi = (DWORD)r.pred;
@@ -104,7 +100,7 @@ TEST(LeftRight, LinesOneThreeAndFour)
 
 TEST(LeftRight, UnselectedLineChangesNothing)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     volba = 5;
     cislo_objektu = 1;
     PocetObjektov = 3;
@@ -118,7 +114,7 @@ TEST(LeftRight, UnselectedLineChangesNothing)
 
 static DWORD Velkost(DWORD pred, UINT vk, DWORD sirka)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     volba = 2;
     VelkostObjektu = pred;
     Klavesa(vk, sirka);
@@ -152,7 +148,7 @@ TEST(MinimumSize, GridBothWaysWithTheDesktopBound)
              v += v < 10 ? 1 : v < 50 ? 5 : v < 200 ? 10 : v < 500 ? 20 : v < 1000 ? 50 : 100)
             mriezka.push_back(v);
         ASSERT_EQ(mriezka.back(), r.najvacsia);
-        ObnovStav();
+        NastavPociatocnyStav();
         volba = 2;
         VelkostObjektu = 1;
         for (size_t i = 1; i < mriezka.size(); i++) {
@@ -182,7 +178,7 @@ TEST(MinimumSize, BoundIsUnsignedAndTestedBeforeTheStep)
 // Three objects found, the first TAB pending on object 1.
 static void TriObjekty()
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     ZaistiVysledky();
     for (int i = 0; i < 5; i++) centers[i] = POINT{10 * (i + 1), 100 + i};
     PocetObjektov = 3;
@@ -196,7 +192,7 @@ TEST(Tab, NothingBeforeAnySearchOrWithoutACurrentObject)
     struct { int n, cislo; } riadky[] = {{0, 0}, {3, 0}, {3, 4}, {3, -1}, {0, 1}};
     for (auto r : riadky) {
         SCOPED_TRACE(testing::Message() << r.n << " " << r.cislo);
-        ObnovStav();
+        NastavPociatocnyStav();
         PocetObjektov = r.n;
         cislo_objektu = r.cislo;
         EXPECT_EQ(Klavesa(VK_TAB), "");
@@ -231,12 +227,10 @@ TEST(Tab, StaysOnTheChosenObjectWhileLine4IsSelected)
 
 TEST(Enter, FirstStepShowsSearchingAndAsksForTheSearch)
 {
-    ObnovStav();
+    StavPoHladani(3, 2, 1, 0);
     stupne_sedi = 4;
     VelkostObjektu = 35;
     percento_vyplne = 98;
-    cislo_objektu = 2;
-    PocetObjektov = 3;
     EXPECT_EQ(Klavesa(VK_RETURN), "repaint; search 4 35 98");
     EXPECT_EQ(status, 1);
     EXPECT_EQ(PocetObjektov, 3);  // the count arrives in the second step
@@ -250,7 +244,7 @@ TEST(Enter, SecondStepTakesInTheCount)
         {0, 4, 2, 3, 2, 0}, {0, 3, 2, 3, 3, 0}, {0, 1, 0, 3, 1, 0}};
     for (auto r : riadky) {
         SCOPED_TRACE(testing::Message() << "N=" << r.n << " volba " << r.volba << " cislo " << r.cislo);
-        ObnovStav();
+        NastavPociatocnyStav();
         volba = r.volba;
         cislo_objektu = r.cislo;
         vypinac_TAB = 0;

@@ -1,4 +1,4 @@
-// Test helpers of the shell: the globals back at their start values, and reading an action list.
+// Test helpers of the shell: room for the result lists, and reading an action list.
 #pragma once
 #include "search/vysledky.h"
 #include "shell/ovladanie.h"
@@ -6,23 +6,15 @@
 #include <string>
 #include <vector>
 
-inline void ObnovStav()
+// Everything at its start value but what an earlier search left: `pocet` objects found, object
+// `cislo` current, line `riadok` selected, status `stav`.
+inline void StavPoHladani(int pocet, int cislo, DWORD riadok, int stav)
 {
-    g_cas_timera = 10;
-    stupne_sedi = 0;
-    VelkostObjektu = 20;
-    percento_vyplne = 70;
-    volba = 1;
-    hl_okno_sirka = 224;
-    hl_okno_vyska = 259;
-    vypinac_TAB = 1;
-    sledovanie_kurzora = 0;
-    PocetObjektov = 0;
-    cislo_objektu = 0;
-    status = 0;
-    g_dwWindowPos = 0;
-    g_dwWindowSize = 0;
-    g_dwWindowShow = 0;
+    NastavPociatocnyStav();
+    PocetObjektov = pocet;
+    cislo_objektu = cislo;
+    volba = riadok;
+    status = stav;
 }
 
 // Room for a few centres when the result lists were not allocated at start-up.

@@ -1,5 +1,5 @@
-// The six registry helpers over the in-memory store, with the registry behaviour the settings rely on.
-#include "shell/nastavenia.h"
+// The key-value store in memory, with the registry behaviour the settings rely on.
+#include "shell/registry_kv.h"
 #include "shell/registry_kv_mem.h"
 #include <gtest/gtest.h>
 
@@ -9,15 +9,15 @@ TEST(OpenKey, CreatedFlagOnTheFirstOpenOnly)
 {
     kvmem_Vymaz();
     int vytvoreny = 7;
-    HKEY k = registry_OpenKey(K, &vytvoreny);
+    HKEY k = kv_Otvor(K, &vytvoreny);
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(vytvoreny, 1);
-    EXPECT_EQ(registry_CloseKey(k), 1);
-    k = registry_OpenKey("software\\TEST", &vytvoreny);  // names ignore case, as in the registry
+    EXPECT_EQ(kv_Zatvor(k), 1);
+    k = kv_Otvor("software\\TEST", &vytvoreny);  // names ignore case, as in the registry
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(vytvoreny, 0);
-    EXPECT_EQ(registry_CloseKey(k), 1);
-    EXPECT_NE(registry_OpenKey(K, nullptr), nullptr);
+    EXPECT_EQ(kv_Zatvor(k), 1);
+    EXPECT_NE(kv_Otvor(K, nullptr), nullptr);
 }
 
 TEST(OpenKey, FailureReturnsNullAndLeavesTheFlag)
@@ -25,7 +25,7 @@ TEST(OpenKey, FailureReturnsNullAndLeavesTheFlag)
     kvmem_Vymaz();
     kvmem_zlyha_otvorenie = 1;
     int vytvoreny = 7;
-    EXPECT_EQ(registry_OpenKey(K, &vytvoreny), nullptr);
+    EXPECT_EQ(kv_Otvor(K, &vytvoreny), nullptr);
     EXPECT_EQ(vytvoreny, 7);
     EXPECT_FALSE(kvmem_KlucExistuje(K));
 }
@@ -33,10 +33,10 @@ TEST(OpenKey, FailureReturnsNullAndLeavesTheFlag)
 TEST(Write, DwordAndByteAsTheirTypes)
 {
     kvmem_Vymaz();
-    HKEY k = registry_OpenKey(K, nullptr);
-    EXPECT_EQ(registry_WriteDWORD(k, "D", 0x11223344u), 1);
-    EXPECT_EQ(registry_WriteBYTE(k, "B", 0xAB), 1);
-    EXPECT_EQ(registry_CloseKey(k), 1);
+    HKEY k = kv_Otvor(K, nullptr);
+    EXPECT_EQ(kv_ZapisDWORD(k, "D", 0x11223344u), 1);
+    EXPECT_EQ(kv_ZapisBYTE(k, "B", 0xAB), 1);
+    EXPECT_EQ(kv_Zatvor(k), 1);
     DWORD typ = 0;
     BYTE data[8] = {};
     ASSERT_EQ(kvmem_Vezmi(K, "D", &typ, data, 8), 4);
@@ -51,16 +51,16 @@ TEST(Write, DwordAndByteAsTheirTypes)
 TEST(Write, SwitchedFailuresOfOneWriteAndOfTheClose)
 {
     kvmem_Vymaz();
-    HKEY k = registry_OpenKey(K, nullptr);
+    HKEY k = kv_Otvor(K, nullptr);
     kvmem_zlyha_zapis = "Zla";
-    EXPECT_EQ(registry_WriteDWORD(k, "Zla", 1), 0);
-    EXPECT_EQ(registry_WriteBYTE(k, "zla", 1), 0);
-    EXPECT_EQ(registry_WriteDWORD(k, "Dobra", 1), 1);
+    EXPECT_EQ(kv_ZapisDWORD(k, "Zla", 1), 0);
+    EXPECT_EQ(kv_ZapisBYTE(k, "zla", 1), 0);
+    EXPECT_EQ(kv_ZapisDWORD(k, "Dobra", 1), 1);
     EXPECT_EQ(kvmem_Vezmi(K, "Zla", nullptr, nullptr, 0), -1);
     kvmem_zlyha_zatvorenie = 1;
-    EXPECT_EQ(registry_CloseKey(k), 0);
+    EXPECT_EQ(kv_Zatvor(k), 0);
     EXPECT_EQ(kvmem_OtvoreneKluce(), 0);
-    EXPECT_EQ(registry_WriteDWORD(k, "Dobra", 2), 0);  // a closed handle takes nothing
+    EXPECT_EQ(kv_ZapisDWORD(k, "Dobra", 2), 0);  // a closed handle takes nothing
 }
 
 TEST(Read, LittleEndianZeroExtendedUpToFourBytesOfAnyType)
@@ -78,23 +78,26 @@ TEST(Read, LittleEndianZeroExtendedUpToFourBytesOfAnyType)
         SCOPED_TRACE(testing::Message() << "type " << r.typ << " length " << r.data.size());
         kvmem_Vymaz();
         ASSERT_EQ(kvmem_Poloz(K, "V", r.typ, r.data.data(), (int)r.data.size()), 1);
-        HKEY k = registry_OpenKey(K, nullptr);
-        DWORD d = 0xDEADBEEFu, b = 0xDEADBEEFu;
-        EXPECT_EQ(registry_ReadDWORD(k, "V", &d), r.ok);
-        EXPECT_EQ(registry_ReadBYTE(k, "V", &b), r.ok);
+        HKEY k = kv_Otvor(K, nullptr);
+        DWORD d = 0xDEADBEEFu;
+        BYTE b[4] = {};
+        EXPECT_EQ(kv_CitajDWORD(k, "V", &d), r.ok);
+        EXPECT_EQ(kv_Citaj4(k, "V", b), r.ok);  // the raw bytes under the number
         EXPECT_EQ(d, r.hodnota);
-        EXPECT_EQ(b, r.hodnota);
-        registry_CloseKey(k);
+        EXPECT_EQ((DWORD)b[0] | (DWORD)b[1] << 8 | (DWORD)b[2] << 16 | (DWORD)b[3] << 24, r.ok ? r.hodnota : 0u);
+        kv_Zatvor(k);
     }
 }
 
 TEST(Read, MissingValueFailsAndLeavesThePlace)
 {
     kvmem_Vymaz();
-    HKEY k = registry_OpenKey(K, nullptr);
+    HKEY k = kv_Otvor(K, nullptr);
     DWORD d = 77;
-    EXPECT_EQ(registry_ReadDWORD(k, "Nie", &d), 0);
-    EXPECT_EQ(registry_ReadBYTE(k, "Nie", &d), 0);
+    BYTE b[4] = {7, 7, 7, 7};
+    EXPECT_EQ(kv_CitajDWORD(k, "Nie", &d), 0);
+    EXPECT_EQ(kv_Citaj4(k, "Nie", b), 0);
+    EXPECT_EQ(b[0], 7);
     EXPECT_EQ(d, 77u);
-    registry_CloseKey(k);
+    kv_Zatvor(k);
 }

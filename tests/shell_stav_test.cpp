@@ -1,12 +1,11 @@
-// The control state and the settings as the process starts, before anything changes them, and the
-// tests' ObnovStav putting that state back.
+// The control state and the settings as the process starts, before anything changes them, and
+// NastavPociatocnyStav putting that state back.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 
 #include "shell/stav.h"
-#include "tests/shell_pomoc.h"
 
 namespace {
 
@@ -54,10 +53,10 @@ TEST(InitialState, ValuesAtProcessStart)
     OcakavajZaciatok();
 }
 
-// The other shell tests start each case from ObnovStav: it must give every global back.
+// The other shell tests start each case from NastavPociatocnyStav: it must give every global back.
 TEST(InitialState, TestsStartFromTheSameState)
 {
     for (const Globalna& g : STAV) std::memset(g.adresa, 0x5a, sizeof(uint32_t));
-    ObnovStav();
+    NastavPociatocnyStav();
     OcakavajZaciatok();
 }

@@ -43,14 +43,14 @@ static void Zatvor(HWND h)
     zaznam.push_back("close" + Okno(h));
 }
 
-static const Vykonavac VYKONAVAC = {okno, Prekresli, Hladaj, Zapis, Kurzor, Zatvor};
+static const Vykonavac VYKONAVAC = {Prekresli, Hladaj, Zapis, Kurzor, Zatvor};
 
 static std::vector<std::string> Stlac(UINT vk)
 {
     zaznam.clear();
     Akcie a;
     UdalostKlavesa(&a, vk, 1920);
-    VykonajAkcie(&a, &VYKONAVAC);
+    VykonajAkcie(okno, &a, &VYKONAVAC);
     return zaznam;
 }
 
@@ -58,7 +58,7 @@ using Zoznam = std::vector<std::string>;
 
 TEST(RunEnter, ObjectsFound)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     ZaistiVysledky();
     stupne_sedi = 4;
     najdene = 3;
@@ -68,7 +68,7 @@ TEST(RunEnter, ObjectsFound)
 
 TEST(RunEnter, NothingFound)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     ZaistiVysledky();
     najdene = 0;
     EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 0 object 0", "search 0 20 70 while status 1",
@@ -77,12 +77,8 @@ TEST(RunEnter, NothingFound)
 
 TEST(RunEnter, Line4SelectedThenNothingFound)
 {
-    ObnovStav();
+    StavPoHladani(4, 3, 4, 2);
     ZaistiVysledky();
-    PocetObjektov = 4;
-    cislo_objektu = 3;
-    volba = 4;
-    status = 2;
     najdene = 2;
     EXPECT_EQ(Stlac(VK_RETURN), (Zoznam{"repaint status 1 N 4 object 3", "search 0 20 70 while status 1",
                                         "file Stredy.txt 2", "repaint status 2 N 2 object 2"}));
@@ -110,12 +106,8 @@ TEST(RunEnter, FailedSearchAndUnwritableFile)
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.nazov);
-        ObnovStav();
+        StavPoHladani(4, 2, 4, 2);  // an earlier search found objects, and line 4 is selected
         ZaistiVysledky();
-        PocetObjektov = 4;  // an earlier search found objects, and line 4 is selected
-        cislo_objektu = 2;
-        volba = 4;
-        status = 2;
         najdene = p.najdene;
         zapis = p.zapis;
         Zoznam ocakavane = {"repaint status 1 N 4 object 2", "search 0 20 70 while status 1"};
@@ -128,7 +120,7 @@ TEST(RunEnter, FailedSearchAndUnwritableFile)
     // After the unwritable file, TAB goes on as after any search.
     najdene = 2;
     zapis = 1;
-    ObnovStav();
+    NastavPociatocnyStav();
     centers[0] = POINT{5, 6};
     Stlac(VK_RETURN);
     zapis = 0;
@@ -137,7 +129,7 @@ TEST(RunEnter, FailedSearchAndUnwritableFile)
 
 TEST(RunEnter, TabAfterTheSearchVisitsTheFoundCentres)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     ZaistiVysledky();
     centers[0] = POINT{5, 6};
     centers[1] = POINT{-7, 8};
@@ -150,13 +142,13 @@ TEST(RunEnter, TabAfterTheSearchVisitsTheFoundCentres)
 
 TEST(RunEvents, EscClosesTheWindowAndNullActionsAreSkipped)
 {
-    ObnovStav();
+    NastavPociatocnyStav();
     EXPECT_EQ(Stlac(VK_ESCAPE), Zoznam{"close"});
     // only a repaint wanted: every other kind left out, and a search without a function finds nothing
-    Vykonavac iba = {okno, Prekresli, nullptr, nullptr, nullptr, nullptr};
+    Vykonavac iba = {Prekresli, nullptr, nullptr, nullptr, nullptr};
     zaznam.clear();
     Akcie a;
     UdalostKlavesa(&a, VK_RETURN, 1920);
-    VykonajAkcie(&a, &iba);
+    VykonajAkcie(okno, &a, &iba);
     EXPECT_EQ(zaznam, (Zoznam{"repaint status 1 N 0 object 0", "repaint status 3 N 0 object 0"}));
 }

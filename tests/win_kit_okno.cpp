@@ -11,6 +11,7 @@
 #include "search/vysledky.h"
 #include "shell/rezim_okna.h"
 #include "shell/stav.h"
+#include "tests/okno_stav.h"
 #include "tests/win_kit_plocha.h"
 #include "tracking/sledovanie_win32.h"
 
@@ -23,8 +24,9 @@ static LRESULT CALLBACK ProceduraOkna(HWND okno, UINT sprava, WPARAM w, LPARAM l
     return DefWindowProcA(okno, sprava, w, l);
 }
 
-// A hidden window of the mode's outer size, style and menu, so that its client area is the real one.
-static HWND OknoRezimu(DWORD sledovanie)
+// A hidden window of the mode's outer size, style and menu, so that its client area is the real one;
+// *klient gets that client area.
+static HWND OknoRezimu(DWORD sledovanie, RECT* klient)
 {
     static bool trieda = false;
     if (!trieda) {
@@ -37,8 +39,11 @@ static HWND OknoRezimu(DWORD sledovanie)
     }
     const RezimOkna r = RezimPreSledovanie(sledovanie);
     HMENU menu = LoadMenuA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDM_MENU));
-    return CreateWindowExA(0, "ZentrivoTestOkna", "Zentrivo", r.styl & ~WS_VISIBLE, 0, 0, r.sirka, r.vyska, NULL,
-                           menu, GetModuleHandleA(NULL), NULL);
+    HWND okno = CreateWindowExA(0, "ZentrivoTestOkna", "Zentrivo", r.styl & ~WS_VISIBLE, 0, 0, r.sirka, r.vyska,
+                                NULL, menu, GetModuleHandleA(NULL), NULL);
+    *klient = RECT{};
+    if (okno) GetClientRect(okno, klient);
+    return okno;
 }
 
 // Writes the canvas as a 24-bit bottom-up BMP file.
@@ -67,13 +72,30 @@ static bool UlozBmp(HDC platno, int sirka, int vyska, const std::string& cesta)
     return std::fclose(f) == 0 && ok;
 }
 
+// A canvas of the window's client size, white all over: initscreen with a white brush.
+static HDC BielePlatno(HWND okno)
+{
+    HBRUSH biela = CreateSolidBrush(RGB(255, 255, 255));
+    HDC platno = NULL;
+    initscreen(okno, &platno, biela);
+    DeleteObject(biela);
+    return platno;
+}
+
+// Frees a canvas that initscreen made: the memory context and the bitmap selected into it.
+static void ZrusPlatno(HDC platno)
+{
+    const HGDIOBJ bitmapa = GetCurrentObject(platno, OBJ_BITMAP);
+    DeleteDC(platno);
+    DeleteObject(bitmapa);
+}
+
 static RECT s_objekty[5] = {{10, 5, 21, 34}, {300, 120, 347, 151}, {500, 40, 519, 59}, {0, 0, 29, 29},
                             {700, 600, 799, 699}};
 
 struct Stav {
     const char* nazov;
-    DWORD sed, velkost, vypln, volba;
-    int pocet, cislo, stat;
+    StavOkna stav;
 };
 
 TEST(KitOkno, ScreenshotsOfBothModesWithAndWithoutObjects)
@@ -83,27 +105,20 @@ TEST(KitOkno, ScreenshotsOfBothModesWithAndWithoutObjects)
     HBRUSH pozadie = CreatePatternBrush(vzor);
     CreateDirectoryA(ZENTRIVO_SNIMKY, NULL);
     const Stav stavy[] = {
-        {"pred_hladanim", 0, 20, 70, 1, 0, 0, 0},
-        {"najdene", 3, 20, 100, 4, 5, 2, 2},
-        {"hladanie_zlyhalo", 0, 20, 70, 2, 0, 0, 4},
-        {"neulozene", 3, 20, 100, 4, 5, 2, 5},
+        {"pred_hladanim", {0, 20, 70, 1, 0, 0, 0}},
+        {"najdene", {3, 20, 100, 4, 5, 2, 2}},
+        {"hladanie_zlyhalo", {0, 20, 70, 2, 0, 0, 4}},
+        {"neulozene", {3, 20, 100, 4, 5, 2, 5}},
     };
     objekty = s_objekty;
     for (DWORD sledovanie : {0u, 1u}) {
-        HWND okno = OknoRezimu(sledovanie);
-        ASSERT_NE(okno, (HWND)NULL);
         RECT klient;
-        GetClientRect(okno, &klient);
+        HWND okno = OknoRezimu(sledovanie, &klient);
+        ASSERT_NE(okno, (HWND)NULL);
         for (const Stav& s : stavy) {
             const std::string meno = std::string(sledovanie == 1 ? "sledovanie_" : "normalne_") + s.nazov;
             SCOPED_TRACE(meno + ", client " + std::to_string(klient.right) + " x " + std::to_string(klient.bottom));
-            stupne_sedi = s.sed;
-            VelkostObjektu = s.velkost;
-            percento_vyplne = s.vypln;
-            volba = s.volba;
-            PocetObjektov = s.pocet;
-            cislo_objektu = s.cislo;
-            status = s.stat;
+            NastavStavOkna(s.stav);
             // The repaint as the window procedure does it.
             initscreen(okno, &g_hdcMemWindow, pozadie);
             OnWM_PAINT(&g_hdcMemWindow, okno);
@@ -131,13 +146,10 @@ TEST(KitOkno, ScreenshotsOfBothModesWithAndWithoutObjects)
 // The strip covers exactly the bottom 17 rows of the client area across its width.
 TEST(KitOkno, ReadoutStripAlongTheBottomEdge)
 {
-    HWND okno = OknoRezimu(1);
-    ASSERT_NE(okno, (HWND)NULL);
     RECT klient;
-    GetClientRect(okno, &klient);
-    HBRUSH biela = CreateSolidBrush(RGB(255, 255, 255));
-    HDC platno = NULL;
-    initscreen(okno, &platno, biela);
+    HWND okno = OknoRezimu(1, &klient);
+    ASSERT_NE(okno, (HWND)NULL);
+    HDC platno = BielePlatno(okno);
     SetCursorPos(-5, 3); // off the screen: GetPixel fails and the readout shows 255s
     POINT k;
     COLORREF f;
@@ -164,10 +176,7 @@ TEST(KitOkno, ReadoutStripAlongTheBottomEdge)
                 if (GetPixel(platno, x, y) == s.farba) ++n;
         EXPECT_GT(n, 0) << "label from x = " << s.x0;
     }
-    const HGDIOBJ bitmapa = GetCurrentObject(platno, OBJ_BITMAP);
-    DeleteDC(platno);
-    DeleteObject(bitmapa);
-    DeleteObject(biela);
+    ZrusPlatno(platno);
     DestroyWindow(okno);
 }
 
@@ -175,16 +184,12 @@ TEST(KitOkno, ReadoutStripAlongTheBottomEdge)
 // status changes against an empty box (a status without text) all lie within the box's inside.
 TEST(KitOkno, StatusTextsFitTheStatusBox)
 {
-    HWND okno = OknoRezimu(0);
-    ASSERT_NE(okno, (HWND)NULL);
     RECT klient;
-    GetClientRect(okno, &klient);
+    HWND okno = OknoRezimu(0, &klient);
+    ASSERT_NE(okno, (HWND)NULL);
     const int w = klient.right, h = klient.bottom;
     objekty = s_objekty;
-    stupne_sedi = 0;
-    VelkostObjektu = 20;
-    percento_vyplne = 70;
-    volba = 1;
+    NastavPociatocnyStav();
     const int kBezTextu = 99;
     for (int pocet : {0, 5}) {
         for (int stav = 0; stav <= 5; ++stav) {

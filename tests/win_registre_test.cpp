@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/nastavenia.h"
+#include "shell/nastavenia_win32.h"
 #include "shell/registry_kv.h"
 #include "shell/stav.h"
 
@@ -155,7 +156,7 @@ TEST(Register, OsembajtovaHodnotaSaNenacita)
     EXPECT_EQ(buf[0], 9);  // untouched
     EXPECT_EQ(buf[3], 9);
     DWORD miesto = 0xDEADBEEF;
-    EXPECT_EQ(registry_ReadDWORD(k, "StupneSedi", &miesto), 0);
+    EXPECT_EQ(kv_CitajDWORD(k, "StupneSedi", &miesto), 0);
     EXPECT_EQ(miesto, 0xDEADBEEFu);
     EXPECT_EQ(kv_Zatvor(k), 1);
 
@@ -183,7 +184,7 @@ TEST(Register, KratkeHodnotyInychTypov)
     for (const auto& c : pripady) {
         SCOPED_TRACE(c.meno);
         DWORD miesto = 0xDEADBEEF;
-        EXPECT_EQ(registry_ReadDWORD(k, c.meno, &miesto), c.ok);
+        EXPECT_EQ(kv_CitajDWORD(k, c.meno, &miesto), c.ok);
         EXPECT_EQ(miesto, c.hodnota);
     }
     EXPECT_EQ(kv_Zatvor(k), 1);

@@ -41,7 +41,8 @@ zentrivo_add_wine_test(win_snimka_test win_snimka_test.cpp LIBS zentrivo_search_
 target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
 target_compile_definitions(win_snimka_test PRIVATE
   ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
-zentrivo_add_wine_test(win_registre_test win_registre_test.cpp LIBS zentrivo_shell_win32 zentrivo_shell)
+zentrivo_add_wine_test(win_registre_test win_registre_test.cpp
+  LIBS zentrivo_shell_win32 zentrivo_shell zentrivo_shell_kvreg)
 # The DPI seam; its scaled-display cases run in a child process while Wine's DPI setting is 144.
 zentrivo_add_wine_test(win_dpi_test win_dpi_test.cpp
   LIBS zentrivo_search_win32 zentrivo_search zentrivo_tracking_win32 zentrivo_tracking zentrivo_render_win32
@@ -97,9 +98,9 @@ zentrivo_add_wine_test(dialogs_win32_test dialogs_win32_test.cpp RESOURCES
   LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_render_win32)
 # The window procedure on a real window: it is compiled in, as in the program.
 zentrivo_add_wine_test(okno_win32_test okno_win32_test.cpp ${CMAKE_SOURCE_DIR}/shell/wndproc_win32.cpp RESOURCES
-  LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_shell zentrivo_search_win32
-       zentrivo_search zentrivo_render zentrivo_render_win32 zentrivo_tracking_win32 zentrivo_tracking
-       zentrivo_common_win32 comctl32)
+  LIBS zentrivo_dialogs_win32 zentrivo_dialogs zentrivo_shell_win32 zentrivo_shell zentrivo_shell_kvreg
+       zentrivo_search_win32 zentrivo_search zentrivo_tracking_win32 zentrivo_tracking zentrivo_render
+       zentrivo_render_win32 zentrivo_common_win32 comctl32)
 # Prints what Win32 says about a window of the running program (its rectangle, style, controls).
 add_executable(okno_info e2e/okno_info_win32.cpp)
 # The end-to-end cases, one test each: every e2e/e2e_*.sh file (see e2e/pomoc.sh). Each starts

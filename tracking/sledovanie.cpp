@@ -1,9 +1,8 @@
-// The readout strip: 17 rows of grey 170 across the client width, position left, channels right.
+// The readout strip: VYSKA_PASU rows of grey 170 across the client width, position left, channels right.
 #include "tracking/sledovanie.h"
 
 #include "render/kit.h"
 
-static const int VYSKA_PASU = 17;
 static const int SED_PASU = 170;
 
 static void Stitok(HDC hdc, const char* format, int hodnota, int x, int y, COLORREF farba)
