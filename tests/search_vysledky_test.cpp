@@ -10,8 +10,6 @@
 
 namespace {
 
-const COLORREF kSeda = RGB(128, 128, 128);
-
 // Runs first in its process (ctest runs every test alone): the native lists start empty, and the
 // first search grows them by what it found, not to the desktop's size.
 TEST(SearchLists, StartEmptyAndTheFirstSearchGrowsThem)
@@ -120,18 +118,13 @@ TEST(SearchLists, DesktopTooLargeForTheTables)
     Scena s = NovaScena(30, 20);
     Obdlznik(&s, 5, 5, 14, 14, kSeda);
     ASSERT_EQ(Hladaj(s, kNicNevylucit, 4, 5, 5).pocet, 1);
-    POINT* c = centers;
-    RECT* o = objekty;
-    const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+    const Zoznamy pred = TerazZoznamy();
     const POINT stred = centers[0];
     const RECT obdlznik = objekty[0];
     COLORREF jeden_pixel = kSeda;  // far too small for the desktop: must not be read
     EXPECT_EQ(HladajObjekty(1 << 30, 1 << 30, &jeden_pixel, kNicNevylucit, 4, 0, 0), -1);
     EXPECT_EQ(HladajObjekty(INT_MAX, INT_MAX, &jeden_pixel, kNicNevylucit, 4, 0, 0), -1);
-    EXPECT_EQ(centers, c);
-    EXPECT_EQ(objekty, o);
-    EXPECT_EQ(poloziek_dskt_point_pola, bodov);
-    EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+    EXPECT_EQ(TerazZoznamy(), pred);
     EXPECT_EQ(centers[0], stred);
     EXPECT_EQ(objekty[0], obdlznik);
 }
