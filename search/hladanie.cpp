@@ -231,6 +231,7 @@ static int PripravRiadky(StavHladania* stav, int h)
 // what the count says).
 static int MiestoVysledkov(StavHladania* stav, long long potreba)
 {
+    if (stav->miest_vysledkov >= potreba) return 1;
     const long long miest = stav->miest_vysledkov, nove = DvojnasobnaDlzka(miest, potreba);
     long long c = miest, o = miest, b = miest;
     if (!ZvacsiTabulku((void**)&stav->centers, &c, potreba, nove, sizeof(POINT)) ||
