@@ -9,29 +9,27 @@
 #include <utility>
 #include <vector>
 
-#include "bench/sceny.h"
 #include "search/hladanie.h"
 #include "search/hladanie_pocty.h"
 #include "tests/search_oracle.h"
+#include "tests/search_sceny.h"
 
 // Minimum size 5 and fill 50 keep some objects of every scene but the gradients.
 static const int kMinVelkost = 5;
 static const int kPercento = 50;
 static const RECT kMimoPlochy = {-10, -10, -5, -5};  // excludes nothing
 
-typedef Scena (*Generator)(int w, int h);
-
 // Each scene is made once, on first use, and kept for the rest of the run.
-static const Scena& DajScenu(Generator generator, int w, int h)
+static const Scena& DajScenu(GeneratorSceny generator, int w, int h)
 {
-    static std::map<std::pair<Generator, int>, Scena> sceny;
+    static std::map<std::pair<GeneratorSceny, int>, Scena> sceny;
     auto kluc = std::make_pair(generator, w);
     auto it = sceny.find(kluc);
     if (it == sceny.end()) it = sceny.emplace(kluc, generator(w, h)).first;
     return it->second;
 }
 
-static void BM_Hladanie(benchmark::State& state, Generator generator)
+static void BM_Hladanie(benchmark::State& state, GeneratorSceny generator)
 {
     const int w = (int)state.range(0), h = (int)state.range(1);
     const Scena& s = DajScenu(generator, w, h);

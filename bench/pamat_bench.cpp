@@ -2,9 +2,9 @@
 // /usr/bin/time -v). Usage: zentrivo_bench_pamat [text|tiles|white_page|half_noise|gradients]
 #include <cstdio>
 
-#include "bench/sceny.h"
 #include "search/hladanie.h"
 #include "search/hladanie_pocty.h"
+#include "tests/search_sceny.h"
 
 int main(int argc, char** argv)
 {

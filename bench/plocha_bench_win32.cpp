@@ -8,10 +8,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "common/dib_win32.h"
 #include "search/hladanie.h"
 #include "search/hladanie_pocty.h"
 #include "search/snimka_win32.h"
-#include "search/zentrivo.h"
+#include "search/zentrivo_win32.h"
 
 static double Teraz()
 {
@@ -28,13 +29,7 @@ static int SnimkaDoDib(int w, int h, COLORREF* farby, double* kopia_ms)
 {
     HDC obrazovka = GetDC(NULL);
     HDC pamat = CreateCompatibleDC(obrazovka);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = InfoDib32(w, h);
     void* bity = NULL;
     HBITMAP dib = CreateDIBSection(obrazovka, &bi, DIB_RGB_COLORS, &bity, NULL, 0);
     HGDIOBJ povodna = SelectObject(pamat, dib);

@@ -4,9 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
-#include "bench/sceny.h"
+#include "tests/search_sceny.h"
 
 int main(int argc, char** argv)
 {
@@ -21,13 +20,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const Scena scena = generator(w, h);
-    std::vector<unsigned char> rgb((size_t)w * (size_t)h * 3);
-    for (size_t i = 0; i < scena.farby.size(); i++) {
-        rgb[3 * i] = GetRValue(scena.farby[i]);
-        rgb[3 * i + 1] = GetGValue(scena.farby[i]);
-        rgb[3 * i + 2] = GetBValue(scena.farby[i]);
-    }
-    if (!stbi_write_png(argv[4], w, h, 3, rgb.data(), 3 * w)) {
+    if (!stbi_write_png(argv[4], w, h, 3, Rgb(scena).data(), 3 * w)) {
         std::fprintf(stderr, "cannot write %s\n", argv[4]);
         return 2;
     }

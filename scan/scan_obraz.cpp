@@ -5,13 +5,13 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "scan/scan_dekoder.h"
 #include "scan/scan_formaty.h"
+#include "search/vysledky.h"
 
 COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char* meno, long long max_pixelov,
                             int* w, int* h, char* chyba, size_t miesto)
@@ -28,8 +28,8 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
                  meno, hl.w, hl.h, pixelov, max_pixelov);
         return nullptr;
     }
-    // The search sizes its lists (w + 5) x (h + 5), which must stay a signed 32-bit count.
-    if ((hl.w + 5) * (hl.h + 5) > INT_MAX) {
+    // The image must fit the program's result lists, whose count is a signed 32-bit number.
+    if (PoloziekZoznamu(hl.w, hl.h) == 0) {
         snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
         return nullptr;
     }

@@ -6,18 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-// Replaces *tabulka by a zero-filled block of `potreba` entries when it has fewer; 0 when out of memory.
-static int Zvacsi(void** tabulka, long long* miest, long long potreba, size_t velkost)
-{
-    if (*miest >= potreba) return 1;
-    if ((unsigned long long)potreba > SIZE_MAX / velkost) return 0;
-    void* nova = calloc((size_t)potreba, velkost);
-    if (!nova) return 0;
-    free(*tabulka);
-    *tabulka = nova;
-    *miest = potreba;
-    return 1;
-}
+#include "search/tabulka.h"
 
 // Words of a row's bits for a desktop w wide.
 static int SlovBodov(int w) { return (w + 63) / 64; }
@@ -26,10 +15,12 @@ int PripravBehy(Behy* b, int w, int h)
 {
     // Columns are ints and bit positions of a row are computed as ints.
     if (w > INT_MAX - 128 || h > INT_MAX - 8) return 0;
+    // Each table grows to exactly what the desktop needs.
     const long long slov = ((long long)h + 2) * (SlovBodov(w) + 1) + 1;
-    int ok = Zvacsi((void**)&b->polohy, &b->miest_polohy, slov, sizeof(uint64_t));
-    ok = ok && Zvacsi((void**)&b->bodov_v_riadku, &b->miest_bodov, (long long)h + 4, sizeof(int32_t));
-    ok = ok && Zvacsi((void**)&b->maska, &b->miest_masky, 64LL * SlovBodov(w), sizeof(uint8_t));
+    const long long riadkov = (long long)h + 4, masky = 64LL * SlovBodov(w);
+    int ok = ZvacsiTabulku((void**)&b->polohy, &b->miest_polohy, slov, slov, sizeof(uint64_t));
+    ok = ok && ZvacsiTabulku((void**)&b->bodov_v_riadku, &b->miest_bodov, riadkov, riadkov, sizeof(int32_t));
+    ok = ok && ZvacsiTabulku((void**)&b->maska, &b->miest_masky, masky, masky, sizeof(uint8_t));
     return ok;
 }
 

@@ -9,11 +9,11 @@
 // taking runs out clears their bits and moves nothing.
 #include "search/hladanie.h"
 
-#include <climits>
 #include <cstdlib>
 
 #include "search/behy.h"
 #include "search/hladanie_pocty.h"
+#include "search/tabulka.h"
 
 struct Rozsah {  // columns lo to hi
     int lo;
@@ -218,34 +218,27 @@ static void VyberNabeh(const Behy& b, const Pokracovanie& p, const Retaz& retaz)
     }
 }
 
-// Grows the chain's row table to a desktop h rows high; 0 when out of memory.
+// Grows the chain's row table to a desktop h rows high and a margin past its last row; 0 when out
+// of memory.
 static int PripravRiadky(StavHladania* stav, int h)
 {
-    if (stav->miest_riadkov >= h + 5) return 1;
-    Rozsah* r = (Rozsah*)calloc((size_t)h + 5, sizeof(Rozsah));
-    if (!r) return 0;
-    free(stav->rozsahy);
-    stav->rozsahy = r;
-    stav->miest_riadkov = h + 5;
-    return 1;
+    const long long riadkov = (long long)h + 5;
+    return ZvacsiTabulku((void**)&stav->rozsahy, &stav->miest_riadkov, riadkov, riadkov, sizeof(Rozsah));
 }
 
 // Room for at least `potreba` results: the arrays double, so a search of many objects grows them a
-// few times only. 0 when out of memory (the arrays stay as they were).
-static int MiestoVysledkov(StavHladania* stav, int potreba)
+// few times only. 0 when out of memory (the count stays, so an array that grew is grown again from
+// what the count says).
+static int MiestoVysledkov(StavHladania* stav, long long potreba)
 {
     if (stav->miest_vysledkov >= potreba) return 1;
-    long long nove = stav->miest_vysledkov > 0 ? 2LL * stav->miest_vysledkov : 64;
-    if (nove < potreba) nove = potreba;
-    if (nove > INT_MAX) nove = INT_MAX;
-    POINT* c = (POINT*)realloc(stav->centers, (size_t)nove * sizeof(POINT));
-    if (c) stav->centers = c;
-    RECT* o = (RECT*)realloc(stav->objekty, (size_t)nove * sizeof(RECT));
-    if (o) stav->objekty = o;
-    long long* b = (long long*)realloc(stav->bodov, (size_t)nove * sizeof(long long));
-    if (b) stav->bodov = b;
-    if (!c || !o || !b) return 0;
-    stav->miest_vysledkov = (int)nove;
+    const long long miest = stav->miest_vysledkov, nove = DvojnasobnaDlzka(miest, potreba);
+    long long c = miest, o = miest, b = miest;
+    if (!ZvacsiTabulku((void**)&stav->centers, &c, potreba, nove, sizeof(POINT)) ||
+        !ZvacsiTabulku((void**)&stav->objekty, &o, potreba, nove, sizeof(RECT)) ||
+        !ZvacsiTabulku((void**)&stav->bodov, &b, potreba, nove, sizeof(long long)))
+        return 0;
+    stav->miest_vysledkov = c;
     return 1;
 }
 

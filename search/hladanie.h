@@ -10,14 +10,14 @@ struct Rozsah;  // a row's columns lo to hi (hladanie.cpp)
 // several threads each take a state of their own. All zero (StavHladania{}) is an empty state; the
 // tables grow for a bigger desktop and are kept for the next search, until UvolniStav.
 struct StavHladania {
-    Behy behy;             // the grey pixels still in the list
-    Rozsah* rozsahy;       // the chain's extent on each row it followed
-    int miest_riadkov;     // entries of rozsahy
-    POINT* centers;        // centre of each object kept, in the order found
-    RECT* objekty;         // its rectangle, all four bounds inclusive
-    long long* bodov;      // the pixels its fill test counted
-    int miest_vysledkov;   // entries of each of the three result arrays
-    PoctyHladania pocty;   // counts of the latest search
+    Behy behy;                  // the grey pixels still in the list
+    Rozsah* rozsahy;            // the chain's extent on each row it followed
+    long long miest_riadkov;    // entries of rozsahy
+    POINT* centers;             // centre of each object kept, in the order found
+    RECT* objekty;              // its rectangle, all four bounds inclusive
+    long long* bodov;           // the pixels its fill test counted
+    long long miest_vysledkov;  // entries of each of the three result arrays
+    PoctyHladania pocty;        // counts of the latest search
 };
 
 // Finds the objects of exactly-grey pixels of band `stupen` in the w x h desktop `farby`

@@ -3,6 +3,8 @@
 // at about 330 ms for a 1280 x 1024 desktop under Wine.
 #include "search/snimka_win32.h"
 
+#include "common/dib_win32.h"
+
 int SnimkaPlochy(int w, int h, COLORREF* farby)
 {
     size_t pocet = w > 0 && h > 0 ? (size_t)w * (size_t)h : 0;
@@ -14,13 +16,7 @@ int SnimkaPlochy(int w, int h, COLORREF* farby)
     // GetDIBits must not read a bitmap that is selected into a device context.
     SelectObject(pamat, povodna);
 
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;  // top-down: row 0 is the top row
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = InfoDib32(w, h);
     int riadky = skopirovane ? GetDIBits(pamat, bitmapa, 0, (UINT)h, farby, &bi, DIB_RGB_COLORS) : 0;
 
     if (bitmapa) DeleteObject(bitmapa);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "search/nahrad_subor.h"
+#include "common/nahrad_subor.h"
 
 // The new content is written beside the file, under this suffix, and then takes its place.
 static const char* const PRIPONA_DOCASNEHO = ".tmp";

@@ -7,7 +7,10 @@ extern RECT* objekty;                // rectangle of each kept object, all four 
 extern int poloziek_dskt_point_pola; // entries of centers
 extern int poloziek_dskt_rect_pola;  // entries of objekty
 
-// Allocate a zero-filled list of (h + 5) x (w + 5) entries for a w x h desktop; the entry count goes to *pocet.
+// The entries of a list for a w x h desktop: (h + 5) x (w + 5); 0 when that is not a signed 32-bit count.
+int PoloziekZoznamu(long long w, long long h);
+
+// Allocate a zero-filled list of PoloziekZoznamu(w, h) entries; the entry count goes to *pocet.
 POINT* AlokaciaDsktPointPola(int* pocet, int w, int h);
 RECT* AlokaciaDsktRectPola(int* pocet, int w, int h);
 
@@ -19,9 +22,3 @@ int RozsirVysledky(int w, int h);
 // too short grows, keeping its entries, by what the search has found (to twice its entries, at least
 // k + 1). 1 on success, 0 when memory runs out (both lists stay as they were).
 int MiestoPreObjekt(int k);
-
-#ifdef _WIN32
-// The same for the desktop window's client size.
-POINT* AlokaciaDsktPointPola(int* pocet);
-RECT* AlokaciaDsktRectPola(int* pocet);
-#endif

@@ -1,4 +1,5 @@
-// The result lists of the native build: empty at start, grown by the first search.
+// The result lists: empty until the first search grows them (the Windows program sizes them from the
+// desktop at start-up, see vysledky_win32.h).
 #include "search/vysledky.h"
 
 POINT* centers = nullptr;

@@ -7,7 +7,7 @@
 #include "common/dpi_win32.h"
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
-#include "search/zentrivo.h"
+#include "search/zentrivo_win32.h"
 
 int Zentrivo(HWND okno, int stupne_sedi, int velkost_objektu, int percento_vyplne)
 {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "resources/resource.h"
+#include "search/vysledky_win32.h"
 #include "shell/nastavenia_win32.h"
 #include "shell/okno_win32.h"
 #include "shell/rezim_okna_win32.h"
@@ -25,6 +26,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     // 1. The instance; the show command is not applied, the window is created visible.
     g_hInstance = hInstance;
+    // The result lists sized for the desktop before the first search; without the memory the
+    // searches grow them by what they find.
+    VysledkyPodlaPlochy();
 
     // 2. Common controls.
     INITCOMMONCONTROLSEX icc;

@@ -7,7 +7,7 @@
 #include "render/okno_kresba.h"
 #include "resources/resource.h"
 #include "search/stredy_subor.h"
-#include "search/zentrivo.h"
+#include "search/zentrivo_win32.h"
 #include "shell/nastavenia_win32.h"
 #include "shell/obraz_okna.h"
 #include "shell/okno_win32.h"

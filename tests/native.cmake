@@ -34,11 +34,12 @@ gtest_discover_tests(dialogs_tests)
 # --- end dialogs ---
 
 # --- search: result lists, the search, the centres file, the scan command ---
-# Scenes and the reference steps (the oracle), for the tests only: never linked into the product.
-add_library(search_test_sceny STATIC search_sceny.cpp search_oracle.cpp)
+# Scenes (drawn shapes and the benchmarks' desktop-like scenes) and the reference steps (the oracle),
+# for the tests and the benchmarks: never linked into the product.
+add_library(search_test_sceny STATIC search_sceny.cpp search_sceny_plochy.cpp search_oracle.cpp)
 target_link_libraries(search_test_sceny PUBLIC zentrivo_search)
 add_executable(search_tests search_edge_test.cpp search_fixes_test.cpp search_differential_test.cpp
-               search_stredy_test.cpp search_slova_test.cpp)
+               search_stredy_test.cpp search_slova_test.cpp subory_pomoc.cpp)
 target_link_libraries(search_tests PRIVATE search_test_sceny GTest::gtest_main)
 target_compile_definitions(search_tests PRIVATE SEARCH_TMP="${CMAKE_CURRENT_BINARY_DIR}/search_tmp")
 gtest_discover_tests(search_tests TEST_PREFIX search.)
@@ -56,7 +57,8 @@ gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 # --- scan command: zentrivo-scan run as users run it, and its sample screenshot ---
 add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.cpp)
 target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
-add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_cas_test.cpp scan_pomoc.cpp)
+add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_cas_test.cpp scan_pomoc.cpp
+               subory_pomoc.cpp)
 target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
 add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE

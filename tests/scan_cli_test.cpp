@@ -16,6 +16,7 @@
 #include <stb/stb_image_write.h>
 
 #include "tests/scan_pomoc.h"
+#include "tests/search_obdlzniky.h"
 #include "tests/search_sceny.h"
 
 namespace {
@@ -285,10 +286,7 @@ TEST(ScanCommand, RectsReproduceTheEdgeCases)
 {
     std::string a = Adresar();
     auto obluk = [](int pixel_y) {
-        Scena s = NovaScena(100, 100);
-        Obdlznik(&s, 10, 10, 44, 14, kSeda);
-        Obdlznik(&s, 10, 15, 14, 40, kSeda);
-        Obdlznik(&s, 40, 15, 44, 40, kSeda);
+        Scena s = Obdlzniky({{10, 10, 44, 14}, {10, 15, 14, 40}, {40, 15, 44, 40}}, kSeda);
         Bod(&s, 27, pixel_y, kSeda);
         return s;
     };
@@ -296,24 +294,7 @@ TEST(ScanCommand, RectsReproduceTheEdgeCases)
     Trojuholnik(&trojuholnik, 40, 10, 30, kSeda);
     Scena kruh = NovaScena(100, 100);
     Kruh(&kruh, 40, 40, 20, kSeda);
-    Scena roh = NovaScena(100, 100);
-    Obdlznik(&roh, 10, 10, 29, 29, kSeda);
-    Obdlznik(&roh, 30, 30, 49, 49, kSeda);
-    Scena stlpec = NovaScena(100, 100);
-    Obdlznik(&stlpec, 10, 10, 29, 29, kSeda);
-    Obdlznik(&stlpec, 29, 30, 48, 49, kSeda);
-    Scena ciara = NovaScena(100, 100);
-    Obdlznik(&ciara, 10, 5, 60, 5, kSeda);
-    Obdlznik(&ciara, 10, 7, 39, 36, kSeda);
-    Scena dotyk = NovaScena(100, 100);
-    Obdlznik(&dotyk, 10, 6, 60, 6, kSeda);
-    Obdlznik(&dotyk, 10, 7, 39, 36, kSeda);
-    Scena u = NovaScena(100, 100);
-    Obdlznik(&u, 10, 10, 14, 40, kSeda);
-    Obdlznik(&u, 40, 10, 44, 40, kSeda);
-    Obdlznik(&u, 10, 41, 44, 45, kSeda);
-    Scena blizko = NovaScena(100, 100);
-    Obdlznik(&blizko, 10, 10, 39, 39, RGB(128, 128, 129));
+    Scena blizko = Obdlzniky({{10, 10, 39, 39}}, RGB(128, 128, 129));
     Obdlznik(&blizko, 50, 50, 79, 79, RGB(127, 127, 127));
 
     struct Pripad {
@@ -336,13 +317,16 @@ TEST(ScanCommand, RectsReproduceTheEdgeCases)
         {"triangle at fill 51", trojuholnik, "--fill 51", ""},
         {"disk at fill 74", kruh, "--fill 74", "40,40,20,20,60,60\n"},
         {"disk at fill 75", kruh, "--fill 75", ""},
-        {"squares touching at a corner", roh, "", "19,19,10,10,29,29\n39,39,30,30,49,49\n"},
-        {"squares sharing a column", stlpec, "", "29,29,10,10,48,49\n"},
-        {"U shape", u, "", "27,27,10,10,44,45\n"},
+        {"squares touching at a corner", Obdlzniky({{10, 10, 29, 29}, {30, 30, 49, 49}}, kSeda), "",
+         "19,19,10,10,29,29\n39,39,30,30,49,49\n"},
+        {"squares sharing a column", Obdlzniky({{10, 10, 29, 29}, {29, 30, 48, 49}}, kSeda), "",
+         "29,29,10,10,48,49\n"},
+        {"U shape", Obdlzniky({{10, 10, 14, 40}, {40, 10, 44, 40}, {10, 41, 44, 45}}, kSeda), "",
+         "27,27,10,10,44,45\n"},
         {"arch with the pixel at row 41", obluk(41), "", "27,25,10,10,44,40\n"},
         {"arch with the pixel at row 42", obluk(42), "", "27,25,10,10,44,40\n"},
-        {"line above a gap", ciara, "", "24,21,10,7,39,36\n"},
-        {"line touching the square", dotyk, "", "35,21,10,6,60,36\n"},
+        {"line above a gap", Obdlzniky({{10, 5, 60, 5}, {10, 7, 39, 36}}, kSeda), "", "24,21,10,7,39,36\n"},
+        {"line touching the square", Obdlzniky({{10, 6, 60, 6}, {10, 7, 39, 36}}, kSeda), "", "35,21,10,6,60,36\n"},
         {"near greys", blizko, "", ""},
         {"grey 127 in band 3", blizko, "--band 3", "64,64,50,50,79,79\n"},
     };
@@ -502,7 +486,7 @@ TEST(ScanSample, FindsTheIconsAndTheStartButton)
     std::string a = Adresar();
     struct Pripad {
         const char* volby;
-        std::string vystup;
+        const char* vystup;
     };
     const Pripad pripady[] = {
         {"--rects", "43,43,20,20,67,67\n44,120,20,96,68,144\n23,747,4,732,43,763\n"},

@@ -5,30 +5,12 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include <stb/stb_image_write.h>
 
 std::string Adresar()
 {
-    std::string a = std::string(SCAN_TMP) + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::string prikaz = "rm -rf '" + a + "' && mkdir -p '" + a + "'";
-    EXPECT_EQ(std::system(prikaz.c_str()), 0);
-    return a;
-}
-
-std::string Obsah(const std::string& subor)
-{
-    std::ifstream f(subor, std::ios::binary);
-    std::ostringstream os;
-    os << f.rdbuf();
-    return os.str();
-}
-
-void Zapis(const std::string& subor, const std::string& obsah)
-{
-    std::ofstream(subor, std::ios::binary) << obsah;
+    return AdresarTestu(std::string(SCAN_TMP) + "/");
 }
 
 Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie,
@@ -42,17 +24,6 @@ Beh Spusti(const std::string& a, const std::string& argumenty, const std::string
     b.out = Obsah(a + "/out");
     b.err = Obsah(a + "/err");
     return b;
-}
-
-std::vector<unsigned char> Rgb(const Scena& s)
-{
-    std::vector<unsigned char> rgb;
-    for (COLORREF c : s.farby) {
-        rgb.push_back(GetRValue(c));
-        rgb.push_back(GetGValue(c));
-        rgb.push_back(GetBValue(c));
-    }
-    return rgb;
 }
 
 void UlozPng(const Scena& s, const std::string& subor)

@@ -5,12 +5,9 @@
 #include <vector>
 
 #include "tests/search_sceny.h"
-
-const COLORREF kSeda = RGB(128, 128, 128);  // band 4
+#include "tests/subory_pomoc.h"
 
 std::string Adresar();  // a fresh directory in the build tree for the running test
-std::string Obsah(const std::string& subor);
-void Zapis(const std::string& subor, const std::string& obsah);
 
 struct Beh {
     int kod = -1;
@@ -23,6 +20,5 @@ struct Beh {
 Beh Spusti(const std::string& a, const std::string& argumenty, const std::string& presmerovanie = "",
            const std::string& prostredie = "");
 
-std::vector<unsigned char> Rgb(const Scena& s);
 void UlozPng(const Scena& s, const std::string& subor);
 Scena Stvorec();  // columns and rows 10 to 39 of a 100 x 100 desktop

@@ -20,8 +20,6 @@ extern "C" void* __wrap_calloc(size_t pocet, size_t velkost)
 
 namespace {
 
-const COLORREF kSeda = RGB(128, 128, 128);
-
 Scena Stvorce(int w, int h)
 {
     Scena s = NovaScena(w, h);
@@ -38,9 +36,7 @@ TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
         SCOPED_TRACE("failing allocation " + std::to_string(k));
         // Each round needs bigger tables and lists than any before it.
         Scena s = Stvorce(20 + 10 * k, 20 + 10 * k);
-        POINT* c = centers;
-        RECT* o = objekty;
-        const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+        const Zoznamy pred = TerazZoznamy();
         const RECT prvy = objekty[0], druhy = objekty[1];
         zlyhat_o = k;
         int pocet = HladajObjekty(s.w, s.h, s.farby.data(), kNicNevylucit, 4, 3, 50);
@@ -52,10 +48,7 @@ TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
         }
         zlyhani++;
         EXPECT_EQ(pocet, -1) << "a search without its tables fails; it does not find nothing";
-        EXPECT_EQ(centers, c);
-        EXPECT_EQ(objekty, o);
-        EXPECT_EQ(poloziek_dskt_point_pola, bodov);
-        EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+        EXPECT_EQ(TerazZoznamy(), pred);
         EXPECT_EQ(objekty[0], prvy);
         EXPECT_EQ(objekty[1], druhy);
         // The same search with memory to spare succeeds.
@@ -72,23 +65,24 @@ TEST(SearchOutOfMemory, EachFailedAllocationLeavesTheLists)
 TEST(SearchOutOfMemory, FailedListGrowthFailsTheSearch)
 {
     const int w = 200, h = 150;
-    ASSERT_EQ(Hladaj(NovaScena(w, h), kNicNevylucit, 4, 3, 50).pocet, 0);  // the tables for this size
+    // The tables for this size, and the search's own results grown past the lists (they double from
+    // 64 as objects are found, the lists grow once to what was found): below only the lists grow.
+    ASSERT_EQ(Hladaj(Stvorceky(w, h, 65), kNicNevylucit, 4, 3, 50).pocet, 65);
     const int vela = poloziek_dskt_point_pola + 1;
     Scena s = Stvorceky(w, h, vela);
     for (int k : {1, 2}) {
         SCOPED_TRACE("failing allocation " + std::to_string(k));
-        POINT* c = centers;
-        RECT* o = objekty;
-        const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+        const Zoznamy pred = TerazZoznamy();
         zlyhat_o = k;
         EXPECT_EQ(HladajObjekty(s.w, s.h, s.farby.data(), kNicNevylucit, 4, 3, 50), -1);
         EXPECT_EQ(zlyhat_o, 0) << "the k-th allocation was the one made to fail";
         zlyhat_o = 0;
-        EXPECT_EQ(centers, c);
-        EXPECT_EQ(objekty, o);
-        EXPECT_EQ(poloziek_dskt_point_pola, bodov);
-        EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+        EXPECT_EQ(TerazZoznamy(), pred);
     }
+    zlyhat_o = 3;
+    EXPECT_EQ(HladajObjekty(s.w, s.h, s.farby.data(), kNicNevylucit, 4, 3, 50), vela);
+    EXPECT_EQ(zlyhat_o, 1) << "the two allocations failed above were the lists'";
+    zlyhat_o = 0;
     Najdene n = Hladaj(s, kNicNevylucit, 4, 3, 50);
     ASSERT_EQ(n.pocet, vela);
     EXPECT_EQ(n.objekty[vela - 1], Stvorcek(w, vela - 1));

@@ -9,7 +9,6 @@
 
 namespace {
 
-const COLORREF kSeda = RGB(128, 128, 128);  // band 4
 const RECT kBokom = {90, 90, 95, 95};        // an exclusion away from the shapes
 const int kPasmo = 4, kMin = 5, kVypln = 5;
 

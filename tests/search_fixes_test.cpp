@@ -8,7 +8,6 @@
 
 namespace {
 
-const COLORREF kSeda = RGB(128, 128, 128);
 const orakel::Opravy kDoslovne = {false, false};  // the steps exactly as written
 
 // Row 5: a run that is given up as a seed (nothing under it on row 6) and the seed beside it;

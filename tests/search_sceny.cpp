@@ -40,6 +40,17 @@ void Trojuholnik(Scena* s, int vrchol_x, int vrchol_y, int riadkov, COLORREF c)
     for (int k = 0; k < riadkov; k++) Obdlznik(s, vrchol_x - k, vrchol_y + k, vrchol_x + k, vrchol_y + k, c);
 }
 
+std::vector<unsigned char> Rgb(const Scena& s)
+{
+    std::vector<unsigned char> rgb;
+    for (COLORREF c : s.farby) {
+        rgb.push_back(GetRValue(c));
+        rgb.push_back(GetGValue(c));
+        rgb.push_back(GetBValue(c));
+    }
+    return rgb;
+}
+
 RECT Stvorcek(int w, int k)
 {
     const int v_riadku = (w - 1) / 5;
@@ -52,7 +63,7 @@ Scena Stvorceky(int w, int h, int pocet)
     Scena s = NovaScena(w, h);
     for (int k = 0; k < pocet; k++) {
         const RECT r = Stvorcek(w, k);
-        Obdlznik(&s, r.left, r.top, r.right, r.bottom, RGB(128, 128, 128));
+        Obdlznik(&s, r.left, r.top, r.right, r.bottom, kSeda);
     }
     return s;
 }
@@ -101,6 +112,22 @@ Najdene Hladaj(const Scena& s, RECT vylucene, int stupen, int min_velkost, int p
     n.centers.assign(centers, centers + n.pocet);
     n.objekty.assign(objekty, objekty + n.pocet);
     return n;
+}
+
+Zoznamy TerazZoznamy()
+{
+    return Zoznamy{centers, objekty, poloziek_dskt_point_pola, poloziek_dskt_rect_pola};
+}
+
+bool operator==(const Zoznamy& a, const Zoznamy& b)
+{
+    return a.centers == b.centers && a.objekty == b.objekty && a.bodov == b.bodov && a.obdlznikov == b.obdlznikov;
+}
+
+std::ostream& operator<<(std::ostream& os, const Zoznamy& z)
+{
+    return os << "centers " << z.centers << " (" << z.bodov << "), objekty " << z.objekty << " (" << z.obdlznikov
+              << ')';
 }
 
 std::string AkoRiadky(const std::vector<POINT>& c, const std::vector<RECT>& o)

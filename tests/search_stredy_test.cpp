@@ -6,34 +6,16 @@
 
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "search/stredy_subor.h"
+#include "tests/subory_pomoc.h"
 
 namespace {
 
 std::string Adresar()  // a fresh directory in the build tree for this test
 {
-    std::string a = std::string(SEARCH_TMP) + "/stredy_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::string prikaz = "rm -rf '" + a + "' && mkdir -p '" + a + "'";
-    EXPECT_EQ(std::system(prikaz.c_str()), 0);
-    return a;
-}
-
-std::string Obsah(const std::string& subor)
-{
-    std::ifstream f(subor, std::ios::binary);
-    std::ostringstream os;
-    os << f.rdbuf();
-    return os.str();
-}
-
-void Zapis(const std::string& subor, const std::string& obsah)
-{
-    std::ofstream(subor, std::ios::binary) << obsah;
+    return AdresarTestu(std::string(SEARCH_TMP) + "/stredy_");
 }
 
 TEST(CentresFile, ExactBytes)

@@ -1,16 +1,17 @@
-// The result lists: their sizes for a desktop, and their growth when a search meets a bigger one.
+// The result lists: their sizes for a desktop, and their growth when a search meets a bigger one;
+// growing a table.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 #include "search/hladanie.h"
+#include "search/tabulka.h"
 #include "search/vysledky.h"
 #include "tests/search_sceny.h"
 
 namespace {
-
-const COLORREF kSeda = RGB(128, 128, 128);
 
 // Runs first in its process (ctest runs every test alone): the native lists start empty, and the
 // first search grows them by what it found, not to the desktop's size.
@@ -120,20 +121,42 @@ TEST(SearchLists, DesktopTooLargeForTheTables)
     Scena s = NovaScena(30, 20);
     Obdlznik(&s, 5, 5, 14, 14, kSeda);
     ASSERT_EQ(Hladaj(s, kNicNevylucit, 4, 5, 5).pocet, 1);
-    POINT* c = centers;
-    RECT* o = objekty;
-    const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
+    const Zoznamy pred = TerazZoznamy();
     const POINT stred = centers[0];
     const RECT obdlznik = objekty[0];
     COLORREF jeden_pixel = kSeda;  // far too small for the desktop: must not be read
     EXPECT_EQ(HladajObjekty(1 << 30, 1 << 30, &jeden_pixel, kNicNevylucit, 4, 0, 0), -1);
     EXPECT_EQ(HladajObjekty(INT_MAX, INT_MAX, &jeden_pixel, kNicNevylucit, 4, 0, 0), -1);
-    EXPECT_EQ(centers, c);
-    EXPECT_EQ(objekty, o);
-    EXPECT_EQ(poloziek_dskt_point_pola, bodov);
-    EXPECT_EQ(poloziek_dskt_rect_pola, obdlznikov);
+    EXPECT_EQ(TerazZoznamy(), pred);
     EXPECT_EQ(centers[0], stred);
     EXPECT_EQ(objekty[0], obdlznik);
+}
+
+// A table that grows keeps its entries and zero-fills the rest; one that is big enough stays where
+// it is; a size the process cannot address fails and leaves the table as it was.
+TEST(GrowingATable, KeepsEntriesAndFailsWhole)
+{
+    long long* t = nullptr;
+    long long miest = 0;
+    ASSERT_EQ(ZvacsiTabulku((void**)&t, &miest, 3, 3, sizeof *t), 1);
+    t[0] = 7, t[1] = 8, t[2] = 9;
+    const long long* tri = t;
+    EXPECT_EQ(ZvacsiTabulku((void**)&t, &miest, 3, 100, sizeof *t), 1);
+    EXPECT_EQ(t, tri);
+    EXPECT_EQ(miest, 3);
+
+    ASSERT_EQ(ZvacsiTabulku((void**)&t, &miest, 4, DvojnasobnaDlzka(miest, 4), sizeof *t), 1);
+    EXPECT_EQ(miest, 64);
+    std::vector<long long> ocakavane(64, 0);
+    ocakavane[0] = 7, ocakavane[1] = 8, ocakavane[2] = 9;
+    EXPECT_EQ(std::vector<long long>(t, t + 64), ocakavane);
+
+    const long long* stara = t;
+    EXPECT_EQ(ZvacsiTabulku((void**)&t, &miest, LLONG_MAX / 2, LLONG_MAX / 2, sizeof *t), 0);
+    EXPECT_EQ(t, stara);
+    EXPECT_EQ(miest, 64);
+    EXPECT_EQ(DvojnasobnaDlzka(INT_MAX - 1, INT_MAX), INT_MAX) << "doubling stops at the largest count";
+    free(t);
 }
 
 }  // namespace

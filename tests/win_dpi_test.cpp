@@ -14,7 +14,8 @@
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
 #include "search/vysledky.h"
-#include "search/zentrivo.h"
+#include "search/vysledky_win32.h"
+#include "search/zentrivo_win32.h"
 #include "tracking/sledovanie_win32.h"
 
 namespace {
@@ -150,9 +151,9 @@ TEST_F(DpiScaled, DesktopSizeAndSearchArePhysical)
     const RECT r = DpiPlocha();
     EXPECT_EQ(r.right, fyzicka.right);
     EXPECT_EQ(r.bottom, fyzicka.bottom);
-    int pocet = 0;
-    free(AlokaciaDsktPointPola(&pocet));
-    EXPECT_EQ(pocet, (fyzicka.bottom + 5) * (fyzicka.right + 5));
+    ASSERT_EQ(VysledkyPodlaPlochy(), 1);
+    EXPECT_EQ(poloziek_dskt_point_pola, (fyzicka.bottom + 5) * (fyzicka.right + 5));
+    EXPECT_EQ(poloziek_dskt_rect_pola, (fyzicka.bottom + 5) * (fyzicka.right + 5));
 
     const int w = fyzicka.right, h = fyzicka.bottom;
     std::vector<COLORREF> snimka((size_t)w * h);

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "common/dib_win32.h"
+
 // A memory drawing context with a 32-bit top-down bitmap filled with one colour; pixels readable directly.
 struct Plocha {
     HDC hdc;
@@ -14,13 +16,7 @@ struct Plocha {
 inline Plocha NovaPlocha(int sirka, int vyska, COLORREF pozadie)
 {
     Plocha p = {};
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = sirka;
-    bi.bmiHeader.biHeight = -vyska;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = InfoDib32(sirka, vyska);
     void* bity = nullptr;
     p.hdc = CreateCompatibleDC(NULL);
     p.bitmapa = CreateDIBSection(p.hdc, &bi, DIB_RGB_COLORS, &bity, NULL, 0);

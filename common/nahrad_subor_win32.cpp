@@ -1,7 +1,7 @@
 // Replacing a file on Windows: MoveFileExA over the old file, written through before it returns.
 #include <windows.h>
 
-#include "search/nahrad_subor.h"
+#include "common/nahrad_subor.h"
 
 int NahradSubor(const char* docasny, const char* subor)
 {

@@ -1,5 +1,5 @@
 // Replacing a file on the native build: rename, which replaces the target in one step.
-#include "search/nahrad_subor.h"
+#include "common/nahrad_subor.h"
 
 #include <cstdio>
 

@@ -1,0 +1,8 @@
+// Files in the tests: a fresh directory for the running test, a file's bytes, writing a file.
+#pragma once
+#include <string>
+
+// Makes the directory `predpona` followed by the running test's name fresh and empty; returns its path.
+std::string AdresarTestu(const std::string& predpona);
+std::string Obsah(const std::string& subor);  // "" when it cannot be read
+void Zapis(const std::string& subor, const std::string& obsah);
