@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # Times zentrivo-scan as scripts run it, whole processes, with hyperfine on a 1920 x 1080 Xvfb display
-# that shows the benchmark's text page (tools/postroj.sh):
-#   1. --screen against `xwd -root -silent`, which only copies the same screen (x11-apps);
-#   2. -j 2 against -j 1 over eight 1080p screenshots;
-#   3. with a Windows build tree given, zentrivo-scan.exe --screen under Wine.
-# Usage, after the native build (and the Windows one, with its tests, for 3):
+# that shows the benchmark's text page: 1. --screen against `xwd -root -silent`, which only copies the
+# same screen; 2. -j 2 against -j 1 over eight 1080p screenshots; 3. with a Windows build tree given,
+# zentrivo-scan.exe --screen under Wine. After the native build (and the Windows one, for 3):
 #   bench/scan_bench.sh [WINDOWS_BUILD_DIR [RUNS]]     e.g. bench/scan_bench.sh build/windows64
 set -euo pipefail
 [ -z "${1:-}" ] || ZENTRIVO_WIN_BUILD=$(realpath "$1")
@@ -37,5 +35,6 @@ echo "== 3. zentrivo-scan.exe --screen under Wine, 1920 x 1080"
 zv_prefix "$ZV_LOGY/prefix"
 zv_plocha "$ZV_LOGY/text.png" # with the holder that keeps Wine's desktop up
 sleep 2 # let the desktop settle before timing
-wine "$ZV_STROM/zentrivo-scan.exe" --time --screen >/dev/null
-hyperfine -N --warmup 3 --runs "$BEHOV" --export-markdown "$ZV_LOGY/wine.md" "wine $ZV_STROM/zentrivo-scan.exe --screen"
+EXE=$ZV_STROM/zentrivo-scan.exe
+wine "$EXE" --time --screen >/dev/null
+hyperfine -N --warmup 3 --runs "$BEHOV" --export-markdown "$ZV_LOGY/wine.md" "wine $EXE --screen"

@@ -13,9 +13,8 @@ check "first run: $SIRKA_OKNA x $VYSKA_NORMALNA, was $ZV_W x $ZV_H" [ "$ZV_W" = 
 klient_v_okne
 check "first run: minimise box, not topmost (style $I_STYLE, exstyle $I_EXSTYLE)" [ "$I_MINIMIZEBOX" = 1 -a "$I_TOPMOST" = 0 ]
 pred=$VYSTUP/pred_hladanim.png krok=$VYSTUP/krok.png cely="${ZV_W}x${ZV_H}+0+0"
-zv_cakaj 10 stav "$OKNO" "$pred"
+check "before the search: status box found" zv_cakaj 10 stav "$OKNO" "$pred"
 ys_pred=$R
-check "before the search: status box found (row $ys_pred)" [ "$ys_pred" != -1 ]
 cp "$pred" "$SNIMKY/normalny_rezim_start.png"
 
 # TAB before any search does nothing: Down then Up are seen, the pointer stays.

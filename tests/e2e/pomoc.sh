@@ -4,8 +4,8 @@
 set -uo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/postroj.sh"
 
-VYSTUP=$ZV_STROM/e2e/$(basename "$0" .sh)
-PRAC=$VYSTUP/pracovny SNIMKY=$ZV_STROM/e2e/screenshots PLOCHA=$VYSTUP/plocha.png
+VYSTUP=$ZV_STROM/e2e/$(basename "$0" .sh) SNIMKY=$ZV_STROM/e2e/screenshots
+PRAC=$VYSTUP/pracovny PLOCHA=$VYSTUP/plocha.png
 # The native build's scan command gives the centres expected, and e2e_hodnoty the window's sizes and
 # colours as the product's code draws them (SIRKA_OKNA, FARBA_STATUSU, ...).
 SCAN=${ZENTRIVO_SCAN:-$ZV_KOREN/build/native/scan/zentrivo-scan}
@@ -20,7 +20,10 @@ zaciatok() {
   nutne "the window's values from the native build ($HODNOTY)" test -x "$HODNOTY"
   eval "$("$HODNOTY")"
   nutne "scan command built ($SCAN)" test -x "$SCAN"
-  nutne "virtual display ${1}x$2, fresh Wine prefix, desktop picture shown" zv_postroj "$1" "$2" "$3"
+  nutne "virtual display ${1}x$2" zv_displej "$1" "$2"
+  nutne "fresh Wine prefix" zv_prefix "$VYSTUP/prefix"
+  "$3" "$PLOCHA" "$1" "$2"
+  nutne "desktop picture shown" zv_plocha "$PLOCHA"
 }
 
 # Starts the program and waits for its window OKNO (at ZV_X, ZV_Y, ZV_W x ZV_H) and its first paint,
