@@ -4,9 +4,10 @@
 
 ZV_KOREN=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# A kernel that runs 32-bit programs runs the product itself, the 32-bit build, under 32-bit Wine. Elsewhere
-# the 64-bit build of the same tree runs under 64-bit Wine, whose loader tools/wine64 puts on PATH under the
-# names that scripts and Wine's own commands call: Debian's wine takes the 32-bit one whenever installed.
+# A kernel that runs 32-bit programs (32-bit Wine brings their loader) runs the product, the 32-bit build,
+# under 32-bit Wine. Elsewhere the 64-bit build of the same tree runs under 64-bit Wine, whose loader
+# tools/wine64 puts on PATH under the names that scripts and Wine's own commands call: Debian's wine
+# takes the 32-bit loader whenever it is installed.
 if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   ZV_WIN_PRESET=windows WINEARCH=win32
 else
