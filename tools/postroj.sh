@@ -1,42 +1,34 @@
-# The harness of the Windows program: which build Wine runs, Wine's environment, a virtual display, a
-# Wine prefix copied from a template, a known picture on the root window, waiting, and cleanup.
-# Sourced by the run, test and benchmark scripts and the end-to-end cases, each a short list of calls:
-#   . tools/postroj.sh; ZV_LOGY=build/x; zv_displej 1280 1024; zv_prefix build/x/prefix
-#   zv_plocha tests/data/win_plocha.png; wine program.exe
-# Whatever these functions start is ended when the script exits, on failure and on INT or TERM too.
+# The one harness, sourced by the run, test and benchmark scripts and the end-to-end cases: which build
+# Wine runs and its environment, a virtual display, a Wine prefix copied from a template, a known picture
+# on the root window, waiting, checks, and the end of whatever these start when the script exits.
 
 ZV_KOREN=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# A kernel that runs 32-bit programs runs the 32-bit build, the product itself, under 32-bit Wine (the
-# windows preset); the 32-bit C library's loader comes with 32-bit Wine. Elsewhere the tests and the
-# program run the 64-bit build of the same tree (windows64) under 64-bit Wine, whose loader tools/wine64
-# puts on PATH under the names that scripts and Wine's own commands call.
+# A kernel that runs 32-bit programs (32-bit Wine brings their loader) runs the product, the 32-bit build,
+# under 32-bit Wine. Elsewhere the 64-bit build of the same tree runs under 64-bit Wine, whose loader
+# tools/wine64 puts on PATH under the names that scripts and Wine's own commands call: Debian's wine
+# takes the 32-bit loader whenever it is installed.
 if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-  ZV_WIN_PRESET=windows
-  export WINEARCH=win32
+  ZV_WIN_PRESET=windows WINEARCH=win32
 else
-  ZV_WIN_PRESET=windows64
-  export WINEARCH=win64
-  case ":$PATH:" in *":$ZV_KOREN/tools/wine64:"*) ;; *) export PATH="$ZV_KOREN/tools/wine64:$PATH" ;; esac
+  ZV_WIN_PRESET=windows64 WINEARCH=win64
+  case ":$PATH:" in *":$ZV_KOREN/tools/wine64:"*) ;; *) PATH="$ZV_KOREN/tools/wine64:$PATH" ;; esac
 fi
 # No Mono or Gecko install prompts when a prefix is made.
-export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-# The Windows build tree whose programs run: the preset's, or ZENTRIVO_WIN_BUILD (from the top folder).
-ZV_STROM=${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}
-case $ZV_STROM in /*) ;; *) ZV_STROM=$ZV_KOREN/$ZV_STROM ;; esac
-# The program's texts are Windows-1250, the code page of a Slovak system, which Wine takes from the
-# locale's name.
+export WINEARCH WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+ZV_STROM=$(cd "$ZV_KOREN" && realpath -m "${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PRESET}") # the Windows build tree
+# The program's texts are Windows-1250, which Wine takes from the locale's name.
 ZV_JAZYK=sk_SK.UTF-8
 ZV_LOGY=$ZV_KOREN/build/wine-logy # the logs of the display, the prefix and the programs
-ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC=""
+ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC="" CHYBY=0
 
 zv_koniec() {
   local rc=$?
   set +e
-  [ -n "$ZV_PIDY" ] && kill $ZV_PIDY 2>/dev/null
+  kill $ZV_PIDY 2>/dev/null
   # Every Wine program of the prefix ends with its server.
   [ -n "$ZV_PREFIX" ] && WINEPREFIX=$ZV_PREFIX wineserver -k 2>/dev/null
-  [ -n "$ZV_XVFB" ] && kill "$ZV_XVFB" 2>/dev/null
+  kill $ZV_XVFB 2>/dev/null
   wait 2>/dev/null
   exit "$rc"
 }
@@ -44,20 +36,32 @@ trap zv_koniec EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Runs "$@" every 0.1 s until it succeeds, at most $1 x 10 times; 1 when it never did.
+# check NAME COMMAND...: one named check, reported either way; nutne: one the script cannot go on
+# without; vysledok ends the script, failing when a check failed.
+check() {
+  "${@:2}" && echo "ok   - $1" && return
+  echo "FAIL - $1"
+  CHYBY=$((CHYBY + 1))
+  return 1
+}
+nutne() { check "$@" || { echo "cannot go on"; exit 1; }; }
+vysledok() {
+  [ "$CHYBY" = 0 ] && echo "all checks passed" || echo "$CHYBY check(s) failed"
+  exit $((CHYBY > 0))
+}
+
+# Runs "${@:2}" every 0.1 s until it succeeds, for at most $1 seconds.
 zv_cakaj() {
   local kroky=$(($1 * 10))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    kroky=$((kroky - 1))
-    [ "$kroky" -gt 0 ] || return 1
+  until "${@:2}" >/dev/null 2>&1; do
+    ((--kroky > 0)) || return 1
     sleep 0.1
   done
 }
 
-# Starts an Xvfb screen of $1 x $2 pixels on a display number the server picks itself; sets DISPLAY.
-# Further arguments go to Xvfb (-extension MIT-SHM: a server without shared memory).
+# An Xvfb screen of $1 x $2 pixels, on a display number it picks itself, in place of the script's last one.
 zv_displej() {
+  [ -z "$ZV_XVFB" ] || { kill "$ZV_XVFB" && wait "$ZV_XVFB"; } 2>/dev/null || true
   ZV_SIRKA=$1 ZV_VYSKA=$2
   mkdir -p "$ZV_LOGY"
   : >"$ZV_LOGY/displej"
@@ -96,7 +100,7 @@ zv_prefix() {
   rm -rf "$1"
   { cp -al "$vzor" "$1" 2>/dev/null || { rm -rf "$1" && cp -a "$vzor" "$1"; }; } || return 1
   cp --remove-destination "$vzor"/*.reg "$1"/ || return 1
-  ZV_PREFIX=$(cd "$1" && pwd) # Wine takes absolute prefix paths only
+  ZV_PREFIX=$(realpath "$1") ZV_DRZAC="" # Wine takes absolute prefix paths only
   export WINEPREFIX=$ZV_PREFIX
   wineserver -p >"$ZV_LOGY/wineserver.log" 2>&1
 }
@@ -119,30 +123,32 @@ zv_plocha() {
 # RGB bytes: ImageMagick's resource limits here stop compare on screens of 8K and more.
 zv_koren_ukazuje() {
   display -window root "$1"
-  local rgb=$ZV_LOGY/plocha.rgb koren=$ZV_LOGY/koren.rgb rc=1
-  convert "$1" -depth 8 "rgb:$rgb" && import -window root -depth 8 "rgb:$koren" && cmp -s "$rgb" "$koren" && rc=0
-  rm -f "$rgb" "$koren"
-  return $rc
+  cmp -s <(convert "$1" -depth 8 rgb:-) <(import -window root -depth 8 rgb:-)
 }
 
-# Starts program $1 under Wine in folder $2, with its log there; sets ZV_PID.
-zv_spusti() {
-  (cd "$2" && exec env LC_ALL=$ZV_JAZYK wine "$1") >"$2/wine.log" 2>&1 &
+# A $1 x $2 screen, a fresh prefix in $ZV_LOGY/prefix, and on the root picture $3, or the one that
+# "$3 $ZV_LOGY/plocha.png $1 $2" draws (zv_vzorova_plocha).
+zv_postroj() {
+  local obraz=$3
+  zv_displej "$1" "$2" || return 1
+  [ -f "$obraz" ] || { obraz=$ZV_LOGY/plocha.png && "$3" "$obraz" "$1" "$2"; } || return 1
+  zv_prefix "$ZV_LOGY/prefix" && zv_plocha "$obraz"
+}
+
+# Starts Zentrivo.exe in folder $1 and waits for its window: ZV_PID, ZV_OKNO.
+zv_zentrivo() {
+  mkdir -p "$1"
+  (cd "$1" && exec env LC_ALL=$ZV_JAZYK wine "$ZV_STROM/Zentrivo.exe") >"$1/wine.log" 2>&1 &
   ZV_PID=$!
+  zv_cakaj 60 xdotool search --name '^ Objekty$' || { echo "no window, see $1/wine.log" >&2; return 1; }
+  ZV_OKNO=$(xdotool search --name '^ Objekty$' | head -n1)
 }
 
-# Waits at most $1 seconds until the process ZV_PID has ended; its exit code goes to ZV_KOD.
+# Waits at most $1 seconds until the program has ended; its exit code goes to ZV_KOD.
 zv_cakaj_koniec() {
   ZV_KOD=timeout
   zv_cakaj "$1" eval "! kill -0 $ZV_PID" || return 1
-  ZV_KOD=0
-  wait "$ZV_PID" || ZV_KOD=$?
-}
-
-# The X window whose name is exactly $1, printed; waits at most $2 seconds.
-zv_okno() {
-  zv_cakaj "$2" xdotool search --name "^$1\$" || return 1
-  xdotool search --name "^$1\$" | head -n1
+  wait "$ZV_PID" && ZV_KOD=0 || ZV_KOD=$?
 }
 
 # Sets ZV_X, ZV_Y, ZV_W and ZV_H of the X window $1.

@@ -4,8 +4,8 @@
 zaciatok 1024 768 zv_vzorova_plocha
 
 nutne "window appears" spusti
-zv_geometria "$OKNO"
-"$SCAN" "$PLOCHA" --exclude "$(vylucene)" | sed 's/$/\r/' >"$VYSTUP/ocakavane.txt"
+ocakavane
+sed -i 's/$/\r/' "$VYSTUP/ocakavane.txt"
 xdotool key Return
 nutne "the first ENTER writes the scan's centres" zv_cakaj 30 cmp -s "$PRAC/Stredy.txt" "$VYSTUP/ocakavane.txt"
 
@@ -21,21 +21,19 @@ citatel() {
   echo "$citani $zlych" >"$VYSTUP/citania.txt"
 }
 citatel &
-citatel_pid=$!
-ZV_PIDY="$ZV_PIDY $citatel_pid"
-zmeny=$VYSTUP/zmeny.txt
+ZV_PIDY="$ZV_PIDY $!"
 for i in $(seq 50); do
   xdotool key Return
-  stat -c %y "$PRAC/Stredy.txt" >>"$zmeny"
+  stat -c %y "$PRAC/Stredy.txt" >>"$VYSTUP/zmeny.txt"
   sleep 0.1
 done
 # Each search writes the file anew: done when it has stayed the same for a second.
 rovnaky() { local a=$(stat -c %y "$PRAC/Stredy.txt"); sleep 1; [ "$a" = "$(stat -c %y "$PRAC/Stredy.txt")" ]; }
 zv_cakaj 60 rovnaky
 touch "$VYSTUP/stop"
-wait "$citatel_pid"
+wait $!
 read -r citani zlych <"$VYSTUP/citania.txt"
-zapisov=$(sort -u "$zmeny" | wc -l)
+zapisov=$(sort -u "$VYSTUP/zmeny.txt" | wc -l)
 check "the reader read the file $citani times while 50 ENTERs wrote it ($zapisov writes seen)" \
   [ "$citani" -ge 200 -a "$zapisov" -ge 10 ]
 check "every read saw the complete file ($zlych bad reads)" [ "$zlych" = 0 ] || head -5 "$VYSTUP/zle_citania.txt"

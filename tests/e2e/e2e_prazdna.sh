@@ -9,16 +9,13 @@ bez_sedej() {
 zaciatok 1024 768 bez_sedej
 
 nutne "window appears" spusti
-info " Objekty"
 klient_v_okne
-pred=$VYSTUP/pred.png po=$VYSTUP/po.png
-zv_cakaj 10 stav "$OKNO" "$pred"
-r=$R box="${STATUS_SIRKA}x$STATUS_VYSKA+$((KX + STATUS_X))+$R"
-check "before the search: no red in the status box" [ "$(pocet_cervenych "$pred" "$box")" = 0 ]
-xdotool key Return
-nutne "ENTER: Stredy.txt written" zv_cakaj 30 test -f "$PRAC/Stredy.txt"
+zv_cakaj 10 stav "$OKNO" "$VYSTUP/pred.png"
+r=$R box="${STATUS_SIRKA}x$STATUS_VYSKA+$((KX + STATUS_X))+$R" po=$VYSTUP/po.png
+check "before the search: no red in the status box" [ "$(pocet "$VYSTUP/pred.png" "$box" "$CERVENA")" = 0 ]
+nutne "ENTER: Stredy.txt written" hladaj
 check "ENTER: Stredy.txt is empty" [ ! -s "$PRAC/Stredy.txt" ]
-cervene() { snimka_okna "$OKNO" "$po" && C=$(pocet_cervenych "$po" "$box") && [ "$C" -ge 20 ]; }
+cervene() { snimka_okna "$OKNO" "$po" && C=$(pocet "$po" "$box" "$CERVENA") && [ "$C" -ge 20 ]; }
 zv_cakaj 5 cervene
 check "ENTER: red status text in the unmoved status box ($C red pixels)" [ "$C" -ge 20 ]
 check "ENTER: status box stays where it was" [ "$(riadok_stavu "$po")" = "$r" ]
