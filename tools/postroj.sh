@@ -4,11 +4,14 @@
 
 ZV_KOREN=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# A kernel that runs 32-bit programs (32-bit Wine brings their loader) runs the product, the 32-bit build,
-# under 32-bit Wine. Elsewhere the 64-bit build of the same tree runs under 64-bit Wine, whose loader
-# tools/wine64 puts on PATH under the names that scripts and Wine's own commands call: Debian's wine
-# takes the 32-bit loader whenever it is installed.
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+# A kernel that runs 32-bit programs runs the product, the 32-bit build, under 32-bit Wine, where the
+# set-up could install it (wine32 is an i386 package, which a mirror part-way through a sync may not
+# give). Elsewhere the 64-bit build of the same tree runs under 64-bit Wine, whose loader tools/wine64
+# puts on PATH under the names that scripts and Wine's own commands call: Debian's wine takes the 32-bit
+# loader whenever it is installed.
+zv_jadro32() { "${ZV_ZAVADZAC32:-/lib/ld-linux.so.2}" --version >/dev/null 2>&1; }
+zv_nainstalovany() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+if zv_jadro32 && zv_nainstalovany wine32; then
   ZV_WIN_PRESET=windows WINEARCH=win32
 else
   ZV_WIN_PRESET=windows64 WINEARCH=win64

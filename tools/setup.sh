@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need on a Debian machine, only what is missing: clang and its
-# runtimes for the fuzz target, and where the kernel runs no 32-bit programs (tools/postroj.sh) the 64-bit
-# MinGW and Wine that the Windows tests use there.
+# runtimes for the fuzz target, and the Wine the Windows tests run under. Where the kernel runs 32-bit
+# programs that is 32-bit Wine (wine32, an i386 package); when the i386 packages cannot be had, or the
+# kernel runs no 32-bit programs, the 64-bit MinGW and Wine instead, and tools/postroj.sh then takes the
+# 64-bit build.
 set -euo pipefail
 . "$(dirname "$0")/postroj.sh"
-balicky=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev g++-mingw-w64-i686
-  wine wine32 xvfb xdotool imagemagick jq clang libclang-rt-14-dev)
-[ "$ZV_WIN_PRESET" = windows ] || balicky+=(g++-mingw-w64-x86-64-posix wine64)
-chybaju=()
-for p in "${balicky[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || chybaju+=("$p")
-done
-[ ${#chybaju[@]} -gt 0 ] || exit 0
+spolocne=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev g++-mingw-w64-i686
+  wine xvfb xdotool imagemagick jq clang libclang-rt-14-dev)
+sada32=("${spolocne[@]}" wine32)
+sada64=("${spolocne[@]}" g++-mingw-w64-x86-64-posix wine64)
+chybaju() { for p in "$@"; do zv_nainstalovany "$p" || echo "$p"; done; }
+# The path the harness takes now is complete: nothing to do.
+if [ "$ZV_WIN_PRESET" = windows ]; then
+  [ -z "$(chybaju "${sada32[@]}")" ] && exit 0
+else
+  [ -z "$(chybaju "${sada64[@]}")" ] && exit 0
+fi
 SUDO=$([ "$(id -u)" = 0 ] || echo sudo)
-# wine32 is an i386 package.
-dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${chybaju[@]}"
+instaluj() {
+  # shellcheck disable=SC2046
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $(chybaju "$@")
+}
+zv_jadro32 && { dpkg --print-foreign-architectures | grep -q i386 || $SUDO dpkg --add-architecture i386; }
+# An index that failed to download (an i386 one out of step with the amd64 ones) leaves the others usable;
+# a package that truly cannot be had still stops the install below, with apt's message.
+$SUDO apt-get update -qq || echo "apt-get update reported failed indexes; going on with those it could read" >&2
+if zv_jadro32; then
+  instaluj "${sada32[@]}" && exit 0
+  echo "The 32-bit Wine (i386 packages) cannot be installed here: installing the 64-bit set, the tests take the 64-bit build." >&2
+fi
+instaluj "${sada64[@]}"
