@@ -87,3 +87,7 @@ gtest_discover_tests(search_velke_tests TEST_PREFIX search.)
 add_executable(e2e_hodnoty e2e/hodnoty.cpp)
 target_link_libraries(e2e_hodnoty PRIVATE zentrivo_render zentrivo_tracking zentrivo_kit_zaznam)
 # --- end end to end ---
+
+# --- set-up: the package choice where the i386 packages cannot be had ---
+add_test(NAME setup.bez_i386 COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/setup_bez_i386.sh ${CMAKE_CURRENT_BINARY_DIR}/setup_bez_i386)
+# --- end set-up ---

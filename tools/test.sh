@@ -12,7 +12,7 @@ for preset in native native-asan native-fuzz windows; do
   [ $preset = windows ] || ctest --preset $preset
 done
 if [ "$ZV_WIN_PRESET" = windows64 ]; then
-  echo "This kernel runs no 32-bit programs: the Windows tests run the 64-bit build under 64-bit Wine."
+  echo "No 32-bit Wine here (the kernel runs no 32-bit programs, or wine32 could not be installed): the Windows tests run the 64-bit build under 64-bit Wine."
   ctest --preset windows -R '^win_(scan_)?program$'
   cmake --preset windows64
   cmake --build --preset windows64 -j"$(nproc)"
