@@ -62,11 +62,14 @@ unsigned char* DekodujObraz(const unsigned char* data, size_t dlzka, const Hlavi
         if (!pixely) *dovod = kBezPamate;
         return pixely;
     }
+    // The inflater gives no reason when its buffer cannot be had: no reason is that one, not one an
+    // earlier image left on this thread.
+    stbi__g_failure_reason = nullptr;
     if (hl.druh == kPng && stbi_is_16_bit_from_memory(data, (int)dlzka))
         pixely = DekodujPng16(data, (int)dlzka, w, h, zloziek);
     else
         pixely = stbi_load_from_memory(data, (int)dlzka, w, h, zloziek, 0);
-    if (!pixely) *dovod = stbi_failure_reason();
+    if (!pixely) *dovod = stbi_failure_reason() ? stbi_failure_reason() : kBezPamate;
     return pixely;
 }
 
