@@ -99,7 +99,8 @@ COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, Vstup* vstupn
     if (!vstupne->data) {
         vstupne->data = CitajCelySubor(vstup, &vstupne->dlzka);
         if (!vstupne->data || ferror(vstup)) {
-            snprintf(chyba, miesto, "standard input: %s", vstupne->data ? "cannot be read" : "not enough memory to read it");
+            snprintf(chyba, miesto, "standard input: %s",
+                     vstupne->data ? "cannot be read" : "not enough memory to read it");
             free(vstupne->data);
             vstupne->data = nullptr;
             return nullptr;
@@ -154,9 +155,11 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
         Vstup vstupne;
         double ms = 0;
         bool bez_pamate = false;
-        // Standard input that could not be read whole is gone: no other try.
-        while ((pocet = HladajVObraze(v, meno, vstup, &vstupne, stav, &w, &h, &ms, chyba, sizeof chyba, &bez_pamate)) < 0 &&
-               bez_pamate && (strcmp(meno, "-") != 0 || vstupne.data) && PockajNaPamat(pamat, stav)) {
+        for (;;) {
+            pocet = HladajVObraze(v, meno, vstup, &vstupne, stav, &w, &h, &ms, chyba, sizeof chyba, &bez_pamate);
+            // Standard input that could not be read whole is gone: no other try.
+            if (pocet >= 0 || !bez_pamate || (strcmp(meno, "-") == 0 && !vstupne.data)) break;
+            if (!PockajNaPamat(pamat, stav)) break;
         }
         free(vstupne.data);
         if (pocet >= 0 && v.cas) {

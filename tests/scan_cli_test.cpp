@@ -441,11 +441,13 @@ TEST(ScanCommand, PnmSamplesOfAnyDepthAreScaledAsPng)
         UlozPng(s, a + "/obraz.png");
         std::string pgm, ppm;
         for (unsigned v : vzorky) {
-            const std::string bajty = p.max_hodnota > 255 ? std::string{(char)(v >> 8), (char)v} : std::string(1, (char)v);
+            const std::string bajty =
+                p.max_hodnota > 255 ? std::string{(char)(v >> 8), (char)v} : std::string(1, (char)v);
             pgm += bajty;
             ppm += bajty + bajty + bajty;
         }
-        const std::string hlavicka = std::to_string(w) + " " + std::to_string(h) + "\n" + std::to_string(p.max_hodnota) + "\n";
+        const std::string hlavicka =
+            std::to_string(w) + " " + std::to_string(h) + "\n" + std::to_string(p.max_hodnota) + "\n";
         Zapis(a + "/obraz.pgm", "P5\n" + hlavicka + pgm);
         Zapis(a + "/obraz.ppm", "P6\n" + hlavicka + ppm);
         const std::string png = VsetkyPasma(a, "obraz.png");
