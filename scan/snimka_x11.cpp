@@ -110,11 +110,20 @@ static void Prevod(XImage* obraz, const XWindowAttributes& a, int od, int riadko
     Kanal(a.visual->red_mask, &pr, &mr);
     Kanal(a.visual->green_mask, &pg, &mg);
     Kanal(a.visual->blue_mask, &pb, &mb);
+    // Channels of up to 10 bits are looked up, one division for each value rather than each pixel.
+    const bool tabulky = mr < 1024 && mg < 1024 && mb < 1024;
+    unsigned char na8[3][1024];
+    for (unsigned long v = 0; tabulky && v < 1024; v++) {
+        na8[0][v] = (unsigned char)KanalNa8(v < mr ? v : mr, mr);
+        na8[1][v] = (unsigned char)KanalNa8(v < mg ? v : mg, mg);
+        na8[2][v] = (unsigned char)KanalNa8(v < mb ? v : mb, mb);
+    }
     for (int y = 0; y < riadkov; y++)
         for (int x = 0; x < w; x++) {
             const unsigned long p = XGetPixel(obraz, x, od + y);
-            farby[(size_t)y * (size_t)w + x] = RGB(KanalNa8((p >> pr) & mr, mr), KanalNa8((p >> pg) & mg, mg),
-                                                   KanalNa8((p >> pb) & mb, mb));
+            const unsigned long r = (p >> pr) & mr, g = (p >> pg) & mg, b = (p >> pb) & mb;
+            farby[(size_t)y * (size_t)w + x] = tabulky ? RGB(na8[0][r], na8[1][g], na8[2][b])
+                                                       : RGB(KanalNa8(r, mr), KanalNa8(g, mg), KanalNa8(b, mb));
         }
 }
 
