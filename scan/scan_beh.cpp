@@ -14,6 +14,7 @@
 
 #include "search/hladanie.h"
 #include "scan/scan_obraz.h"
+#include "scan/scan_pamat.h"
 #include "scan/scan_platforma.h"
 #include "search/stredy_subor.h"
 
@@ -84,20 +85,48 @@ std::string JsonText(const char* text)
     return s + "\"";
 }
 
+// Standard input's bytes, read once and kept for another try of its image.
+struct Vstup {
+    unsigned char* data = nullptr;
+    size_t dlzka = 0;
+};
+
 // The image `meno` as colour values: standard input or a file.
-COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, int* w, int* h, char* chyba, size_t miesto)
+COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, Vstup* vstupne, int* w, int* h, char* chyba,
+                size_t miesto)
 {
     if (strcmp(meno, "-") != 0) return CitajObraz(meno, v.max_pixelov, w, h, chyba, miesto);
-    size_t dlzka = 0;
-    unsigned char* data = CitajCelySubor(vstup, &dlzka);
-    if (!data || ferror(vstup)) {
-        snprintf(chyba, miesto, "standard input: %s", data ? "cannot be read" : "not enough memory to read it");
-        free(data);
-        return nullptr;
+    if (!vstupne->data) {
+        vstupne->data = CitajCelySubor(vstup, &vstupne->dlzka);
+        if (!vstupne->data || ferror(vstup)) {
+            snprintf(chyba, miesto, "standard input: %s",
+                     vstupne->data ? "cannot be read" : "not enough memory to read it");
+            free(vstupne->data);
+            vstupne->data = nullptr;
+            return nullptr;
+        }
     }
-    COLORREF* farby = CitajObrazZPamate(data, dlzka, "standard input", v.max_pixelov, w, h, chyba, miesto);
-    free(data);
-    return farby;
+    return CitajObrazZPamate(vstupne->data, vstupne->dlzka, "standard input", v.max_pixelov, w, h, chyba, miesto);
+}
+
+// Reads and searches the image `meno`; -1 with the reason in chyba, and in *bez_pamate whether
+// memory was what it lacked (the reading's message says so right after the name).
+int HladajVObraze(const ScanVolby& v, const char* meno, FILE* vstup, Vstup* vstupne, StavHladania* stav, int* w,
+                  int* h, double* ms, char* chyba, size_t miesto, bool* bez_pamate)
+{
+    COLORREF* farby = Citaj(v, meno, vstup, vstupne, w, h, chyba, miesto);
+    if (!farby) {
+        const size_t za_menom = strlen(strcmp(meno, "-") == 0 ? "standard input" : meno) + 2;
+        *bez_pamate = strlen(chyba) > za_menom && strncmp(chyba + za_menom, "not enough memory", 17) == 0;
+        return -1;
+    }
+    const auto hladanie = std::chrono::steady_clock::now();
+    const int pocet = HladajSoStavom(stav, *w, *h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
+    *ms = Ms(hladanie);
+    free(farby);
+    *bez_pamate = pocet < 0;
+    if (pocet < 0) snprintf(chyba, miesto, "%s: not enough memory to search a %d x %d image", meno, *w, *h);
+    return pocet;
 }
 
 void Zlyhal(Spracovany* s, const char* chyba)
@@ -106,10 +135,11 @@ void Zlyhal(Spracovany* s, const char* chyba)
     s->zlyhal = true;
 }
 
-// Reads and searches one image, the screen with --screen; its lines start with `predpona`. Returns
-// the count kept, or -1 with the failure line in s.
-int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup, StavHladania* stav,
-          Spracovany* s)
+// Reads and searches one image, the screen with --screen; its lines start with `predpona`. An image
+// that lacks memory while other threads hold theirs is tried again once they are done. Returns the
+// count kept, or -1 with the failure line in s.
+int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup, PamatVlakien* pamat,
+          StavHladania* stav, Spracovany* s)
 {
     char chyba[1024];
     int w = 0, h = 0, pocet;
@@ -122,17 +152,17 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
         if (pocet >= 0 && v.cas)
             Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
     } else {
-        COLORREF* farby = Citaj(v, meno, vstup, &w, &h, chyba, sizeof chyba);
-        if (!farby) {
-            Zlyhal(s, chyba);
-            return -1;
+        Vstup vstupne;
+        double ms = 0;
+        bool bez_pamate = false;
+        for (;;) {
+            pocet = HladajVObraze(v, meno, vstup, &vstupne, stav, &w, &h, &ms, chyba, sizeof chyba, &bez_pamate);
+            // Standard input that could not be read whole is gone: no other try.
+            if (pocet >= 0 || !bez_pamate || (strcmp(meno, "-") == 0 && !vstupne.data)) break;
+            if (!PockajNaPamat(pamat, stav)) break;
         }
-        const auto hladanie = std::chrono::steady_clock::now();
-        pocet = HladajSoStavom(stav, w, h, farby, v.vylucene, v.stupen, v.min_velkost, v.percento);
-        const double ms = Ms(hladanie);
-        free(farby);
-        if (pocet < 0) snprintf(chyba, sizeof chyba, "%s: not enough memory to search a %d x %d image", meno, w, h);
-        else if (v.cas) {
+        free(vstupne.data);
+        if (pocet >= 0 && v.cas) {
             const std::string pred = predpona.empty() ? "" : BezRiadiacich(predpona.c_str()) + " ";
             Pridaj(&s->hlasenie, "%ssearch: %.3f ms\n", pred.c_str(), ms);
         }
@@ -143,9 +173,9 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
 
 // Reads and searches one image and writes its lines (and the centres file).
 void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predpona, FILE* vstup,
-                  StavHladania* stav, Spracovany* s)
+                  PamatVlakien* pamat, StavHladania* stav, Spracovany* s)
 {
-    const int pocet = Najdi(v, meno, predpona, vstup, stav, s);
+    const int pocet = Najdi(v, meno, predpona, vstup, pamat, stav, s);
     if (pocet < 0) return;
     if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0) {
         char chyba[1024];
@@ -168,6 +198,19 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
                    (int)r.top, (int)r.right, (int)r.bottom);
         else
             Pridaj(&s->vystup, "%s%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y);
+    }
+}
+
+// Starts one more thread running `pracuj`; false when none can be had (no memory for its stack, the
+// process's limit on threads). std::thread tells of that only by throwing: the one exception caught.
+template <class Praca>
+bool SpustiVlakno(std::vector<std::thread>* vlakna, Praca& pracuj)
+{
+    try {
+        vlakna->emplace_back(pracuj);
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
 }
 
@@ -194,25 +237,38 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
     std::condition_variable dokoncene;
     std::atomic<size_t> dalsi(0);
 
+    PamatVlakien pamat;
+
     auto pracuj = [&]() {
         StavHladania stav = {};
         for (size_t k; (k = dalsi++) < n;) {
-            SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &stav, &vysledky[k]);
+            ZacniObraz(&pamat, &stav);
+            SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &pamat, &stav,
+                         &vysledky[k]);
+            SkonciObraz(&pamat);
             std::lock_guard<std::mutex> z(zamok);
             hotove[k] = 1;
             dokoncene.notify_all();
         }
         UvolniStav(&stav);
+        SkonciVlakno(&pamat);
     };
 
     size_t vlakien = v.vlakna > 0 ? (size_t)v.vlakna : std::thread::hardware_concurrency();
     if (vlakien == 0) vlakien = 1;
     if (vlakien > n) vlakien = n;
     std::vector<std::thread> vlakna;
-    if (vlakien == 1)
-        pracuj();  // one image or -j 1: no thread beside this one
-    else
-        for (size_t k = 0; k < vlakien; k++) vlakna.emplace_back(pracuj);
+    while (vlakien > 1 && vlakna.size() < vlakien) {
+        ZacniVlakno(&pamat);
+        if (!SpustiVlakno(&vlakna, pracuj)) {
+            SkonciVlakno(&pamat);
+            break;  // the threads started go on with every image
+        }
+    }
+    if (vlakna.empty()) {
+        ZacniVlakno(&pamat);
+        pracuj();  // one image, -j 1, or no thread to be had: this one alone
+    }
 
     bool zlyhanie = false;
     for (size_t k = 0; k < n; k++) {

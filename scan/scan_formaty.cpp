@@ -68,9 +68,12 @@ static int Pnm(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     ok = ok && PnmCislo(&c, &z, &max_hodnota);
     if (!ok) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (a number in its header is too long)");
     if (max_hodnota > 65535) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (largest value over 65535)");
+    if (max_hodnota == 0) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (largest value 0)");
     if (hl->w == 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
-    if (!aj_data) return 1;
     // The samples start right after the character that ends the largest value.
+    hl->max_hodnota = max_hodnota;
+    hl->pixely_od = c.pos;
+    if (!aj_data) return 1;
     const unsigned long long potreba =
         (unsigned long long)hl->w * (unsigned long long)hl->h * zloziek * (max_hodnota > 255 ? 2 : 1);
     if (n - c.pos < potreba)

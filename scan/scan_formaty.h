@@ -9,6 +9,9 @@ struct HlavickaObrazu {
     DruhObrazu druh;
     const char* nazov;  // "PNG", "JPEG", "BMP", "PPM/PGM", "TGA"
     long long w, h;     // as the header gives them; 1 or more once read
+    // PPM/PGM only: the largest sample value, and where the samples start.
+    long long max_hodnota = 0;
+    size_t pixely_od = 0;
 };
 
 // Recognises the format from the first bytes and reads the width and height. 0 with a reason (no

@@ -39,7 +39,11 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
     }
     int sirka = 0, vyska = 0, zloziek = 0;
     const char* dovod_dekodera = "";
-    unsigned char* pixely = DekodujObraz(data, dlzka, &sirka, &vyska, &zloziek, &dovod_dekodera);
+    unsigned char* pixely = DekodujObraz(data, dlzka, hl, &sirka, &vyska, &zloziek, &dovod_dekodera);
+    if (!pixely && strcmp(dovod_dekodera, kBezPamate) == 0) {
+        snprintf(chyba, miesto, "%s: not enough memory for a %lld x %lld image", meno, hl.w, hl.h);
+        return nullptr;
+    }
     if (!pixely) {
         snprintf(chyba, miesto, "%s: the %s image is damaged (%s)", meno, hl.nazov, dovod_dekodera);
         return nullptr;

@@ -15,6 +15,7 @@
 #include <cstring>
 
 #include "scan/scan_platforma.h"
+#include "scan/scan_vzorky.h"
 
 // Rows read at a time: half a megabyte of a 1920-pixel screen, written again for every strip. Fresh
 // memory is what costs most here, more than the requests.
@@ -76,6 +77,15 @@ static void Kanal(unsigned long maska, int* posun, unsigned long* plny)
     *plny = maska;
 }
 
+// A channel of 0 to `plny` in 8 bits as the scan of a screenshot gives it: the screenshot tools
+// (ImageMagick's import) store a channel of any depth as 16 bits, v x 65535 / plny cut, and a 16-bit
+// sample is read with the rounding of every other sample. Cutting the 10-bit channels of a 30-bit
+// display straight to 8 bits would put greys at the bottom of a band into the band below.
+static unsigned KanalNa8(unsigned long v, unsigned long plny)
+{
+    return plny ? Na8Bitov((unsigned long long)v * 65535 / plny, 65535) : 0;
+}
+
 // Rows od to od + riadkov - 1 of the image as COLORREF values: a plain byte swap for the 32-bit
 // pixels of a 24-bit display, the channel masks for any other layout.
 static void Prevod(XImage* obraz, const XWindowAttributes& a, int od, int riadkov, COLORREF* farby)
@@ -100,13 +110,20 @@ static void Prevod(XImage* obraz, const XWindowAttributes& a, int od, int riadko
     Kanal(a.visual->red_mask, &pr, &mr);
     Kanal(a.visual->green_mask, &pg, &mg);
     Kanal(a.visual->blue_mask, &pb, &mb);
+    // Channels of up to 10 bits are looked up, one division for each value rather than each pixel.
+    const bool tabulky = mr < 1024 && mg < 1024 && mb < 1024;
+    unsigned char na8[3][1024];
+    for (unsigned long v = 0; tabulky && v < 1024; v++) {
+        na8[0][v] = (unsigned char)KanalNa8(v < mr ? v : mr, mr);
+        na8[1][v] = (unsigned char)KanalNa8(v < mg ? v : mg, mg);
+        na8[2][v] = (unsigned char)KanalNa8(v < mb ? v : mb, mb);
+    }
     for (int y = 0; y < riadkov; y++)
         for (int x = 0; x < w; x++) {
             const unsigned long p = XGetPixel(obraz, x, od + y);
-            const unsigned long r = mr ? ((p >> pr) & mr) * 255 / mr : 0;
-            const unsigned long g = mg ? ((p >> pg) & mg) * 255 / mg : 0;
-            const unsigned long b = mb ? ((p >> pb) & mb) * 255 / mb : 0;
-            farby[(size_t)y * (size_t)w + x] = RGB(r, g, b);
+            const unsigned long r = (p >> pr) & mr, g = (p >> pg) & mg, b = (p >> pb) & mb;
+            farby[(size_t)y * (size_t)w + x] = tabulky ? RGB(na8[0][r], na8[1][g], na8[2][b])
+                                                       : RGB(KanalNa8(r, mr), KanalNa8(g, mg), KanalNa8(b, mb));
         }
 }
 

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <cstdio>
@@ -399,6 +400,65 @@ TEST(ScanCommand, ReadsEveryFormat)
     if (std::system(prikaz.c_str()) != 0 || Obsah(a + "/paleta.png").size() < 26 || Obsah(a + "/paleta.png")[25] != 3)
         GTEST_SKIP() << "no palette PNG: ImageMagick's convert is missing or wrote another colour type";
     EXPECT_EQ(Spusti(a, std::string(kNajdiStvorec) + " paleta.png").out, ocakavane);
+}
+
+// The objects of every band, one --rects list after another.
+std::string VsetkyPasma(const std::string& a, const std::string& subor)
+{
+    std::string vystup;
+    for (int pasmo = 0; pasmo < 8; pasmo++)
+        vystup += Spusti(a, "--min 1 --fill 1 --rects --band " + std::to_string(pasmo) + " " + subor).out + "|";
+    return vystup;
+}
+
+// A PPM/PGM sample of 0 to its largest value means that share of 255, rounded, as in an 8-bit PNG
+// of the same picture; 16-bit samples are big-endian. The samples sit where the low byte, the high
+// byte alone or a cut instead of rounding would put them in another band.
+TEST(ScanCommand, PnmSamplesOfAnyDepthAreScaledAsPng)
+{
+    const std::string a = Adresar();
+    struct Pripad {
+        unsigned max_hodnota;
+        std::vector<unsigned> vzorky;  // one 6 x 6 square each, 2 columns apart, on sample 0
+    };
+    const Pripad pripady[] = {
+        {65535, {0x8001, 0x1FA0, 0x1F9F, 0x3FC0, 0x00FF, 0x9FFF, 0xFFFF}},
+        {15, {2, 3, 4, 7, 8, 15}},
+        {1023, {124, 125, 128, 255, 256, 511, 512, 640, 1023}},
+        {200, {25, 26, 50, 150, 200, 255}},  // 255: past the largest value, white
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.max_hodnota);
+        const int w = 8 * (int)p.vzorky.size() + 2, h = 10;
+        Scena s = NovaScena(w, h, RGB(0, 0, 0));
+        std::vector<unsigned> vzorky((size_t)w * h, 0);
+        for (size_t k = 0; k < p.vzorky.size(); k++) {
+            const long seda = std::min(255L, std::lround(p.vzorky[k] * 255.0 / p.max_hodnota));
+            Obdlznik(&s, 2 + 8 * (int)k, 2, 7 + 8 * (int)k, 7, RGB(seda, seda, seda));
+            for (int y = 2; y <= 7; y++)
+                for (int x = 2 + 8 * (int)k; x <= 7 + 8 * (int)k; x++) vzorky[(size_t)y * w + x] = p.vzorky[k];
+        }
+        UlozPng(s, a + "/obraz.png");
+        std::string pgm, ppm;
+        for (unsigned v : vzorky) {
+            const std::string bajty =
+                p.max_hodnota > 255 ? std::string{(char)(v >> 8), (char)v} : std::string(1, (char)v);
+            pgm += bajty;
+            ppm += bajty + bajty + bajty;
+        }
+        const std::string hlavicka =
+            std::to_string(w) + " " + std::to_string(h) + "\n" + std::to_string(p.max_hodnota) + "\n";
+        Zapis(a + "/obraz.pgm", "P5\n" + hlavicka + pgm);
+        Zapis(a + "/obraz.ppm", "P6\n" + hlavicka + ppm);
+        const std::string png = VsetkyPasma(a, "obraz.png");
+        EXPECT_EQ(VsetkyPasma(a, "obraz.pgm"), png);
+        EXPECT_EQ(VsetkyPasma(a, "obraz.ppm"), png);
+        // The 16-bit picture as a 16-bit PNG, where ImageMagick is there to write one.
+        if (p.max_hodnota == 65535 &&
+            std::system(("convert '" + a + "/obraz.ppm' 'PNG48:" + a + "/obraz16.png' 2>/dev/null").c_str()) == 0) {
+            EXPECT_EQ(VsetkyPasma(a, "obraz16.png"), png);
+        }
+    }
 }
 
 // The command's output is what the search puts in its lists, for scenes of many objects.

@@ -205,6 +205,45 @@ TEST(ScanScripts, ThreadsPrintWhatOneThreadPrints)
     EXPECT_EQ(Spusti(a, volby + "-j 4" + mena).out, po_jednom);
 }
 
+// Under an address-space limit -j starts the threads it can, and an image whose buffers cannot be
+// had while others hold theirs is read once they are done: every image -j 1 reads is read, and the
+// output is -j 1's. Four 4000 x 3000 screenshots need some 100 MB each; the limits leave room for
+// none, one or two at a time, and an image that does not fit is "not enough memory".
+TEST(ScanScripts, ThreadsGoOnWhenResourcesRunShort)
+{
+    const std::string a = Adresar();
+    Scena velka = NovaScena(4000, 3000);
+    Obdlznik(&velka, 100, 100, 599, 899, kSeda);
+    UlozPng(velka, a + "/v.png");
+    UlozPng(Stvorec(), a + "/s.png");
+    std::string velke, male;
+    for (int k = 0; k < 4; k++) velke += " v.png";
+    for (int k = 0; k < 600; k++) male += " s.png";
+    struct Pripad {
+        const char* limit;  // kB
+        const char* vlakna;
+        std::string obrazy;
+    };
+    const Pripad pripady[] = {
+        {"4000000", "-j 600", male},  // the stacks of 600 threads are more than 4 GB
+        {"250000", "-j 4", velke}, {"300000", "-j 4", velke}, {"340000", "-j 4", velke},
+        {"400000", "-j 4", velke}, {"450000", "-j 4", velke},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(std::string(p.limit) + " kB " + p.vlakna);
+        const std::string limit = std::string("ulimit -v ") + p.limit + " &&";
+        const Beh jedno = Spusti(a, kVolby + std::string("-j 1") + p.obrazy, "", limit);
+        // A build whose sanitizer reserves more than the limit does not start at all.
+        if (jedno.kod != 0 && jedno.kod != 2) continue;
+        for (const std::string& r : Riadky(jedno.err)) EXPECT_NE(r.find(": not enough memory"), std::string::npos) << r;
+        EXPECT_EQ(Riadky(jedno.out).size() + Riadky(jedno.err).size(), p.obrazy.size() / 6) << jedno.err;
+        const Beh b = Spusti(a, kVolby + std::string(p.vlakna) + p.obrazy, "", limit);
+        EXPECT_EQ(b.kod, jedno.kod) << b.err;
+        EXPECT_EQ(b.out, jedno.out);
+        EXPECT_EQ(b.err, jedno.err);
+    }
+}
+
 TEST(ScanScripts, NoReachableDisplayIsExitTwo)
 {
     const std::string a = Adresar();

@@ -62,13 +62,14 @@ zv_cakaj() {
   done
 }
 
-# An Xvfb screen of $1 x $2 pixels, on a display number it picks itself, in place of the script's last one.
+# An Xvfb screen of $1 x $2 pixels, on a display number it picks itself, in place of the script's last one;
+# 24 bits deep unless ZV_HLBKA says another depth (16, 30).
 zv_displej() {
   [ -z "$ZV_XVFB" ] || { kill "$ZV_XVFB" && wait "$ZV_XVFB"; } 2>/dev/null || true
   ZV_SIRKA=$1 ZV_VYSKA=$2
   mkdir -p "$ZV_LOGY"
   : >"$ZV_LOGY/displej"
-  Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" -nolisten tcp -noreset "${@:3}" 3>"$ZV_LOGY/displej" >"$ZV_LOGY/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1}x${2}x${ZV_HLBKA:-24}" -nolisten tcp -noreset "${@:3}" 3>"$ZV_LOGY/displej" >"$ZV_LOGY/xvfb.log" 2>&1 &
   ZV_XVFB=$!
   zv_cakaj 20 test -s "$ZV_LOGY/displej" || { echo "Xvfb did not start, see $ZV_LOGY/xvfb.log" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$ZV_LOGY/displej")"
