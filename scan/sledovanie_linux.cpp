@@ -63,8 +63,9 @@ int CakajNaDeskriptor(int fd, long long ms)
             if (errno == EINTR) continue;
             return -1;
         }
-        // A pipe whose reader left reports an error; a terminal that went away, a hang-up.
-        if (p[0].revents & (POLLERR | POLLHUP)) return -1;
+        // A pipe whose reader left reports an error; a terminal that went away, a hang-up; a
+        // descriptor that is not open, itself.
+        if (p[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return -1;
         if (r == 0) return 0;
         if (p[1].revents) return 1;
     }

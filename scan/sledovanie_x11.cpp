@@ -51,9 +51,10 @@ int CakajNaZmenu(long long ms)
             zmena = zmena || udalost.type == g_udalosti + XDamageNotify;
         }
         if (zmena) {
-            // Taken away before the screen is read: whatever is drawn after this sends a new notice.
+            // Taken away before the screen is read (on a connection of its own, hence the round
+            // trip): whatever is drawn after this sends a new notice.
             XDamageSubtract(g_displej, g_poskodenie, None, None);
-            XFlush(g_displej);
+            XSync(g_displej, False);
             return 1;
         }
         long long zostava = -1;
