@@ -64,6 +64,8 @@ pripad() {
   kod=$?
   wait $maliar
   "$scan" "${volby[@]}" --rects >obrazovka
+  "$scan" --screen --colour 128,128,128 --min 5 --rects >farba
+  check "$sposob: --colour of the squares finds what their band finds" cmp -s farba obrazovka
   check "$sposob: --until 2: exit 0 once the objects are painted, printed as --screen prints them" \
     eval '[ $kod = 0 ] && [ "$(wc -l <objekty)" = 2 ] && cmp -s objekty obrazovka'
 

@@ -26,6 +26,8 @@ skonci() {
   return 1
 }
 check file skonci 0 subor "${volby[@]}" --rects plocha.png
+"$scan" --colour 143,143,143 --tolerance 16 --min 5 --fill 30 --rects plocha.png >farba
+check "--colour as natively" skonci 0 farba --colour 143,143,143 --tolerance 16 --min 5 --fill 30 --rects plocha.png
 VSTUP=plocha.png check "standard input" skonci 0 subor "${volby[@]}" --rects -
 check "two images on two threads" skonci 0 dva "${volby[@]}" --json -j 2 plocha.png plocha.png
 check screen skonci 0 obrazovka "${volby[@]}" --json --screen
