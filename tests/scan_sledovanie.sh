@@ -37,10 +37,12 @@ pripad() {
     maluj ${kroky[$k]}
     check "$sposob: step $((k + 1)) reported" zv_cakaj 20 eval "riadkov text ${pocty[$k]} && riadkov json ${pocty[$k]}"
   done
-  kill -TERM $text $json
+  kill -TERM $text
+  kill -INT $json
   wait $text
   check "$sposob: SIGTERM: the watch exits with 0" [ $? = 0 ]
   wait $json
+  check "$sposob: SIGINT: the watch exits with 0" [ $? = 0 ]
   printf '%s\n' +29,29,10,10,49,49 +119,119,100,100,139,139 -29,29,10,10,49,49 -119,119,100,100,139,139 \
     +129,119,110,100,149,139 >ocakavane
   check "$sposob: added, removed, moved: the events in order, lines whole" cmp -s ocakavane text || diff ocakavane text
