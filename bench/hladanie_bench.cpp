@@ -1,5 +1,6 @@
 // Benchmarks of the search after the snapshot: five desktop-like scenes at 1920 x 1080 and 3840 x 2160,
-// and the plain transcription once on the 1080p text page for the ratio.
+// the text page searched for a colour, and the plain transcription once on the 1080p text page for the
+// ratio.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -66,6 +67,31 @@ ZENTRIVO_SCENA(tiles, ScenaDlazdice);
 ZENTRIVO_SCENA(white_page, ScenaBielaStrana);
 ZENTRIVO_SCENA(half_noise, ScenaSum);
 ZENTRIVO_SCENA(gradients, ScenaPrechody);
+
+// --colour on the text page: the dark pixels within 16 of (15, 15, 15), near-greys among them.
+static void BM_HladanieFarby(benchmark::State& state)
+{
+    const int w = (int)state.range(0), h = (int)state.range(1);
+    const Scena& s = DajScenu(ScenaText, w, h);
+    StavHladania stav = {};
+    stav.vyber = VyberBodov{true, RGB(15, 15, 15), 16};
+    int kept = 0;
+    for (auto _ : state) {
+        kept = HladajSoStavom(&stav, w, h, s.farby.data(), kMimoPlochy, 0, kMinVelkost, kPercento);
+        benchmark::DoNotOptimize(kept);
+    }
+    state.counters["pixels"] = (double)stav.pocty.sive_body;
+    state.counters["kept"] = kept;
+    UvolniStav(&stav);
+}
+BENCHMARK(BM_HladanieFarby)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond)
+    ->MinWarmUpTime(0.1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("min", Najlepsi);
 
 static double Milisekundy(std::chrono::steady_clock::time_point od)
 {

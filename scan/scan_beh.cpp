@@ -16,6 +16,7 @@
 #include "scan/scan_obraz.h"
 #include "scan/scan_pamat.h"
 #include "scan/scan_platforma.h"
+#include "scan/scan_sledovanie.h"
 #include "search/stredy_subor.h"
 
 namespace {
@@ -24,6 +25,7 @@ struct Spracovany {
     std::string vystup;    // the lines for standard output
     std::string hlasenie;  // the lines for standard error: timings, the failure
     bool zlyhal = false;
+    bool nenaslo = false;  // --until ran out of time
 };
 
 double Ms(std::chrono::steady_clock::time_point od)
@@ -147,8 +149,13 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
     if (v.obrazovka) {
         // The screen is searched as it is read.
         const char* sposob = "";
-        pocet = HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob, chyba,
-                                  sizeof chyba);
+        pocet = v.az > 0 ? CakajNaObjekty(v, stav, &w, &h, &sposob, chyba, sizeof chyba)
+                         : HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob,
+                                             chyba, sizeof chyba);
+        if (pocet == kVyprsalo) {
+            s->nenaslo = true;
+            return -1;
+        }
         if (pocet >= 0 && v.cas)
             Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
     } else {
@@ -220,6 +227,7 @@ std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadia
 
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
+    if (v.sledovat) return SledujObrazovku(v, out, err);
     // The centres file may not overwrite the image it comes from (--out takes one image only).
     if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 && strcmp(v.obrazy[0], "-") != 0 &&
         TenIstySubor(v.vystup, v.obrazy[0])) {
@@ -241,6 +249,7 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 
     auto pracuj = [&]() {
         StavHladania stav = {};
+        stav.vyber = VyberBodov{v.farebne, v.farba, v.tolerancia};
         for (size_t k; (k = dalsi++) < n;) {
             ZacniObraz(&pamat, &stav);
             SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &pamat, &stav,
@@ -270,7 +279,7 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
         pracuj();  // one image, -j 1, or no thread to be had: this one alone
     }
 
-    bool zlyhanie = false;
+    bool zlyhanie = false, nenaslo = false;
     for (size_t k = 0; k < n; k++) {
         {
             std::unique_lock<std::mutex> z(zamok);
@@ -282,6 +291,7 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
         fflush(out);
         fwrite(s.hlasenie.data(), 1, s.hlasenie.size(), err);
         zlyhanie = zlyhanie || s.zlyhal;
+        nenaslo = nenaslo || s.nenaslo;
         s = Spracovany();
     }
     for (std::thread& t : vlakna) t.join();
@@ -289,5 +299,5 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
         fputs(RiadokChyby("cannot write standard output").c_str(), err);
         return 2;
     }
-    return zlyhanie ? 2 : 0;
+    return zlyhanie ? 2 : nenaslo ? 1 : 0;
 }

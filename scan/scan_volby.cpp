@@ -5,16 +5,20 @@
 #include <cstdio>
 #include <cstring>
 
+#include "scan/scan_volby_sledovanie.h"
+
 const char* const kScanPouzitie =
     "Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] [--out FILE]\n"
     "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
     "       zentrivo-scan --help | --version\n"
+    "       zentrivo-scan [OPTION...] --screen (--watch | --until N) [--timeout SECONDS] [--interval MS]\n"
     "\n"
     "Finds the objects of exactly-grey pixels (red, green and blue equal) in each IMAGE, taken as a\n"
     "desktop snapshot, and prints the centre of each object kept, one \"x,y\" line per object in the\n"
     "order found, the images in argument order. With more than one IMAGE every line starts with the\n"
     "image's name and a colon. IMAGE is PNG, BMP, PPM/PGM, TGA or JPEG; grey and palette images count\n"
-    "as RGB, alpha is ignored; - reads an image from standard input.\n"
+    "as RGB, alpha is ignored; - reads an image from standard input. --colour looks for the pixels of\n"
+    "one colour instead, with the same rules.\n"
     "\n"
     "  --band B           grey band 0 to 7: the grey values 32*B to 32*B+31 (default 0)\n"
     "  --min N            smallest object width and height in pixels, 0 or more (default 20)\n"
@@ -30,12 +34,24 @@ const char* const kScanPouzitie =
     "                     is the same as with -j 1\n"
     "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
     "  --screen           search the live screen instead of image files\n"
+    "  --colour R,G,B     look for the pixels of this colour instead of a grey band (not with --band)\n"
+    "  --tolerance T      with --colour: accept pixels whose red, green and blue each differ from it by\n"
+    "                     at most T, 0 to 255 (default 0)\n"
+    "  --watch            with --screen: search again whenever the screen changes and print what changed,\n"
+    "                     \"+x,y\" for an object that appeared and \"-x,y\" for one that vanished (with\n"
+    "                     --json {\"event\": \"appeared\" or \"vanished\", \"time\": MS, ...}), until\n"
+    "                     interrupted, terminated or standard output is closed (exit status 0)\n"
+    "  --until N          with --screen: search until at least N objects are kept and print them\n"
+    "  --timeout SECONDS  end --until (exit status 1, nothing printed) or --watch (exit status 0) after\n"
+    "                     this time; decimals allowed\n"
+    "  --interval MS      least time between two searches (default 0; 100 on Windows, where the screen\n"
+    "                     is copied this often and searched when it changed)\n"
     "  --help             print this text\n"
     "  --version          print the program's name and version\n"
     "\n"
     "Exit status: 0 when every image was read and searched, also when nothing is found; 2 on bad usage\n"
     "or when an image could not be read: unreadable, cut short, damaged or over the pixel limit (the\n"
-    "others are still searched and printed).\n";
+    "others are still searched and printed); 1 when --until ran out of time before N objects were kept.\n";
 
 // A whole decimal number with an optional sign, nothing else around it, within long long (its
 // smallest value aside).
@@ -98,11 +114,13 @@ static bool SHodnotou(const char* a)
 {
     for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "-j"})
         if (strcmp(a, v) == 0) return true;
-    return false;
+    return SHodnotouSledovania(a);
 }
 
 static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
 {
+    const int sledovania = CitajHodnotuSledovania(a, h, v, chyba, miesto);
+    if (sledovania >= 0) return sledovania;
     if (strcmp(a, "--band") == 0) return CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
     if (strcmp(a, "--min") == 0) return CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
     if (strcmp(a, "--fill") == 0) return CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
@@ -141,7 +159,7 @@ static int SkontrolujSpolu(const ScanVolby* v, char* chyba, size_t miesto)
         snprintf(chyba, miesto, "- (standard input) can be given once only");
         return 0;
     }
-    return 1;
+    return SkontrolujSledovanie(v, chyba, miesto);
 }
 
 int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, size_t miesto)
@@ -156,6 +174,7 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
                          : strcmp(a, "--json") == 0   ? &v->json
                          : strcmp(a, "--time") == 0   ? &v->cas
                          : strcmp(a, "--screen") == 0 ? &v->obrazovka
+                         : strcmp(a, "--watch") == 0  ? &v->sledovat
                                                       : nullptr;
         if (prepinac) {
             *prepinac = true;

@@ -19,6 +19,16 @@ struct ScanVolby {
     bool obrazovka = false;             // --screen: the live screen instead of image files
     const char* vystup = nullptr;       // --out: the centres file
     std::vector<const char*> obrazy;    // the images in argument order; "-" is standard input
+    // The watch, the wait and the colour (scan_volby_sledovanie.cpp).
+    bool sledovat = false;              // --watch: print the changes of the screen until stopped
+    int az = 0;                         // --until: search until this many objects are kept; 0 once
+    long long limit_ms = -1;            // --timeout in milliseconds; -1 none
+    int interval_ms = -1;               // --interval: least time between two searches; -1 the platform's
+    bool farebne = false;               // --colour given: the pixels of `farba`, not a grey band
+    COLORREF farba = 0;                 // --colour R,G,B
+    int tolerancia = 0;                 // --tolerance: the most each channel may differ from farba's
+    bool tolerancia_zadana = false;     // --tolerance given
+    bool pasmo_zadane = false;          // --band given
     bool pomoc = false;                 // --help
     bool verzia = false;                // --version
 };

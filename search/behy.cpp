@@ -62,17 +62,32 @@ void ZacniBehy(Behy* b, int w)
     memset(b->maska + w, 0, (size_t)(64 * slov - w));
 }
 
-long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
+// A pixel has the colour when its top byte is 0 (CLR_INVALID never has it) and each of red, green
+// and blue lies in lo to hi of its channel: one unsigned comparison a channel.
+static void OznacFarbu(const COLORREF* riadok, int w, COLORREF lo, COLORREF rozpatie, uint8_t* m)
+{
+    const uint32_t r0 = lo & 0xFF, g0 = (lo >> 8) & 0xFF, b0 = (lo >> 16) & 0xFF;
+    const uint32_t dr = rozpatie & 0xFF, dg = (rozpatie >> 8) & 0xFF, db = (rozpatie >> 16) & 0xFF;
+    for (int x = 0; x < w; x++) {
+        const uint32_t c = riadok[x];
+        m[x] = (c >> 24) == 0 && (c & 0xFF) - r0 <= dr && ((c >> 8) & 0xFF) - g0 <= dg && ((c >> 16) & 0xFF) - b0 <= db;
+    }
+}
+
+// Rows od to od + riadkov - 1 into the list, `oznac` marking each row's pixels that count in the
+// mask; both scans share it, so that the grey one stays as fast as its own loop.
+template <typename Oznac>
+static long long ZostavRiadkySoZnackou(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene,
+                                       Oznac oznac)
 {
     uint8_t* const maska = b->maska;
-    const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
     const int slov = b->slov_riadku - 1;
     const long long vlavo = vylucene.left > 0 ? vylucene.left : 0;
     const long long vpravo = vylucene.right < w - 1 ? vylucene.right : w - 1;
 
     long long sive_body = 0;
     for (int y = od; y < od + riadkov; y++) {
-        OznacSive(farby + (size_t)(y - od) * (size_t)w, w, pasmo, maska);
+        oznac(farby + (size_t)(y - od) * (size_t)w, maska);
         // Left-out pixels break runs like pixels that are not grey.
         if (y >= vylucene.top && y <= vylucene.bottom && vlavo <= vpravo)
             memset(maska + vlavo, 0, (size_t)(vpravo - vlavo + 1));
@@ -88,6 +103,29 @@ long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farb
         sive_body += bodov;
     }
     return sive_body;
+}
+
+long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
+{
+    const uint32_t pasmo = ((uint32_t)stupen & 7u) << 5;
+    return ZostavRiadkySoZnackou(b, w, od, riadkov, farby, vylucene,
+                                 [w, pasmo](const COLORREF* riadok, uint8_t* m) { OznacSive(riadok, w, pasmo, m); });
+}
+
+long long ZostavRiadkyFarby(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene,
+                            COLORREF farba, int tolerancia)
+{
+    // Each channel's range, cut at 0 and 255: its lowest value and its width.
+    COLORREF lo = 0, rozpatie = 0;
+    for (int k = 0; k < 3; k++) {
+        const int c = (int)((farba >> (8 * k)) & 0xFF);
+        const int od_c = c - tolerancia < 0 ? 0 : c - tolerancia, po_c = c + tolerancia > 255 ? 255 : c + tolerancia;
+        lo |= (COLORREF)od_c << (8 * k);
+        rozpatie |= (COLORREF)(po_c - od_c) << (8 * k);
+    }
+    return ZostavRiadkySoZnackou(
+        b, w, od, riadkov, farby, vylucene,
+        [w, lo, rozpatie](const COLORREF* riadok, uint8_t* m) { OznacFarbu(riadok, w, lo, rozpatie, m); });
 }
 
 void UzavriBehy(Behy* b, int h)

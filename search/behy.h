@@ -45,6 +45,11 @@ void ZacniBehy(Behy* b, int w);
 long long ZostavRiadky(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen);
 void UzavriBehy(Behy* b, int h);
 
+// ZostavRiadky for the pixels of one colour instead of a grey band: those whose red, green and blue
+// each lie within `tolerancia` (0 to 255) of `farba`'s.
+long long ZostavRiadkyFarby(Behy* b, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene,
+                            COLORREF farba, int tolerancia);
+
 // Set bits in a word: a plain bit count, since the targets' compilers call a library routine for
 // their builtin unless told which processor the program runs on.
 inline int PocetBitov(uint64_t v)

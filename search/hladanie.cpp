@@ -282,7 +282,9 @@ int HladajSoStavom(StavHladania* stav, int w, int h, const COLORREF* farby, RECT
     stav->pocty = PoctyHladania{0, 0};
     if (w <= 0 || h <= 0 || !farby) return 0;
     if (!PripravStav(stav, w, h)) return -1;
-    stav->pocty.sive_body = ZostavBehy(&stav->behy, w, h, farby, vylucene, stupen);
+    ZacniBehy(&stav->behy, w);
+    PridajRiadky(stav, w, 0, h, farby, vylucene, stupen);
+    UzavriBehy(&stav->behy, h);
     return Hladaj(stav, h, min_velkost, percento);
 }
 
@@ -296,7 +298,10 @@ int ZacniHladanie(StavHladania* stav, int w, int h)
 
 void PridajRiadky(StavHladania* stav, int w, int od, int riadkov, const COLORREF* farby, RECT vylucene, int stupen)
 {
-    stav->pocty.sive_body += ZostavRiadky(&stav->behy, w, od, riadkov, farby, vylucene, stupen);
+    const VyberBodov& v = stav->vyber;
+    stav->pocty.sive_body += v.farebne ? ZostavRiadkyFarby(&stav->behy, w, od, riadkov, farby, vylucene, v.farba,
+                                                           v.tolerancia)
+                                       : ZostavRiadky(&stav->behy, w, od, riadkov, farby, vylucene, stupen);
 }
 
 int DokonciHladanie(StavHladania* stav, int h, int min_velkost, int percento)
@@ -312,5 +317,8 @@ void UvolniStav(StavHladania* stav)
     free(stav->centers);
     free(stav->objekty);
     free(stav->bodov);
+    // What is searched for is the caller's setting, not a table: it outlives the memory.
+    const VyberBodov vyber = stav->vyber;
     *stav = StavHladania{};
+    stav->vyber = vyber;
 }

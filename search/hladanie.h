@@ -6,6 +6,15 @@
 
 struct Rozsah;  // a row's columns lo to hi (hladanie.cpp)
 
+// Which pixels the search takes: all zero (the default) the grey band each search is given; with
+// `farebne` the pixels whose red, green and blue each lie within `tolerancia` (0 to 255) of those of
+// `farba`, whatever band the search is given. The rest of the search is the same.
+struct VyberBodov {
+    bool farebne;
+    COLORREF farba;
+    int tolerancia;
+};
+
 // The work tables and the results of one search at a time, owned by whoever runs it: searches on
 // several threads each take a state of their own. All zero (StavHladania{}) is an empty state; the
 // tables grow for a bigger desktop and are kept for the next search, until UvolniStav.
@@ -18,6 +27,7 @@ struct StavHladania {
     long long* bodov;           // the pixels its fill test counted
     long long miest_vysledkov;  // entries of each of the three result arrays
     PoctyHladania pocty;        // counts of the latest search
+    VyberBodov vyber;           // the pixels searched for: the grey band unless set
 };
 
 // Finds the objects of exactly-grey pixels of band `stupen` in the w x h desktop `farby`
@@ -40,7 +50,7 @@ int DokonciHladanie(StavHladania* stav, int h, int min_velkost, int percento);
 // when memory runs out.
 int PripravStav(StavHladania* stav, int w, int h);
 
-// Frees the state's tables and results; it is empty again.
+// Frees the state's tables and results; it is empty again, searching for the same pixels.
 void UvolniStav(StavHladania* stav);
 
 // The same search, its results copied into the program's lists centers and objekty (vysledky.h),

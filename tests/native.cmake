@@ -73,6 +73,10 @@ if(ZENTRIVO_X11 AND ZENTRIVO_XVFB)
   add_test(NAME scan.obrazovka COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_obrazovka.sh
            $<TARGET_FILE:zentrivo-scan> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_obrazovka)
   set_tests_properties(scan.obrazovka PROPERTIES TIMEOUT 120)
+  # --watch and --until, through DAMAGE and by polling (Xvfb, ImageMagick, jq).
+  add_test(NAME scan.sledovanie COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_sledovanie.sh
+           $<TARGET_FILE:zentrivo-scan> ${CMAKE_CURRENT_BINARY_DIR}/scan_sledovanie)
+  set_tests_properties(scan.sledovanie PROPERTIES TIMEOUT 180)
 endif()
 # --- end scan command ---
 

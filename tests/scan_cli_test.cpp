@@ -16,6 +16,7 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
+#include "search/hladanie.h"
 #include "tests/scan_pomoc.h"
 #include "tests/search_obdlzniky.h"
 #include "tests/search_sceny.h"
@@ -96,7 +97,21 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         {"fill 101", "--fill 101 dobry.png"},
         {"fill -1", "--fill -1 dobry.png"},
         {"empty fill", "--fill '' dobry.png"},
-        {"unknown option", "--colour 3 dobry.png"},
+        {"unknown option", "--color 3 dobry.png"},
+        {"colour of two values", "--colour 1,2 dobry.png"},
+        {"colour value 256", "--colour 1,2,256 dobry.png"},
+        {"tolerance 256", "--colour 1,2,3 --tolerance 256 dobry.png"},
+        {"tolerance without a colour", "--tolerance 3 dobry.png"},
+        {"band and colour", "--band 0 --colour 1,2,3 dobry.png"},
+        {"watch without the screen", "--watch dobry.png"},
+        {"until 0", "--screen --until 0"},
+        {"watch and until", "--screen --watch --until 1"},
+        {"timeout without a watch or a wait", "--screen --timeout 1"},
+        {"negative timeout", "--screen --until 1 --timeout -1"},
+        {"timeout with an exponent", "--screen --until 1 --timeout 1e3"},
+        {"timeout of a dot", "--screen --until 1 --timeout ."},
+        {"interval not whole", "--screen --watch --interval 0.5"},
+        {"watch with a centres file", "--screen --watch --out Stredy.txt"},
         {"no image", "--band 3"},
         {"rects and JSON", "--rects --json dobry.png"},
         {"an image with the screen", "--screen dobry.png"},
@@ -491,6 +506,32 @@ TEST(ScanCommand, PrintsWhatTheSearchFinds)
         for (const POINT& p : n.centers) strede += std::to_string(p.x) + "," + std::to_string(p.y) + "\n";
         EXPECT_EQ(Spusti(a, "--band 4 --min 3 --fill 40 --exclude 20,10,35,30 " + subor).out, strede);
     }
+}
+
+// --colour and --tolerance find in a file what the search finds for that colour: a colour 3 off
+// joins at tolerance 3, one 4 off at 4.
+TEST(ScanCommand, ColourFindsWhatTheSearchFinds)
+{
+    std::string a = Adresar();
+    Scena s = NovaScena(120, 90);
+    Obdlznik(&s, 5, 5, 30, 30, RGB(200, 40, 40));
+    Obdlznik(&s, 40, 5, 70, 35, RGB(203, 37, 43));
+    Kruh(&s, 90, 60, 15, RGB(196, 40, 40));
+    Obdlznik(&s, 5, 50, 40, 80, kSeda);
+    UlozPng(s, a + "/farby.png");
+    StavHladania stav = {};
+    for (int tolerancia : {0, 3, 4}) {
+        SCOPED_TRACE("tolerance " + std::to_string(tolerancia));
+        stav.vyber = VyberBodov{true, RGB(200, 40, 40), tolerancia};
+        const int pocet = HladajSoStavom(&stav, s.w, s.h, s.farby.data(), kNicNevylucit, 0, 5, 50);
+        EXPECT_EQ(pocet, tolerancia == 0 ? 1 : tolerancia == 3 ? 2 : 3);
+        Beh b = Spusti(a, "--colour 200,40,40 --tolerance " + std::to_string(tolerancia) +
+                              " --min 5 --fill 50 --rects farby.png");
+        EXPECT_EQ(b.kod, 0) << b.err;
+        EXPECT_EQ(b.out, AkoRiadky(std::vector<POINT>(stav.centers, stav.centers + pocet),
+                                   std::vector<RECT>(stav.objekty, stav.objekty + pocet)));
+    }
+    UvolniStav(&stav);
 }
 
 TEST(ScanCommand, OutWritesTheCentresFile)

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "search/hladanie.h"
 #include "search/vysledky.h"
@@ -217,6 +218,45 @@ TEST(SearchDifferential, MatchesTheReferenceStepsOnRandomScenes)
     // The scenes must reach the cases they are for.
     EXPECT_GT(scen_s_objektom, kScen / 2);
     EXPECT_GT(zmenene_opravou, 0);
+}
+
+// A colour near `c`: itself, a channel at or just past the tolerance, or any colour.
+COLORREF BlizkaFarba(Nahoda* n, COLORREF c, int tolerancia)
+{
+    const int k = 8 * Medzi(n, 0, 2), odchylka = tolerancia + Medzi(n, 0, 1);
+    const int v = (int)((c >> k) & 0xFF) + (Sanca(n, 50) ? odchylka : -odchylka);
+    switch (Medzi(n, 0, 5)) {
+    case 0: return (c & ~(0xFFu << k)) | ((COLORREF)(v & 0xFF) << k);  // wrapped past 0 or 255 too
+    case 1: return RGB(Medzi(n, 0, 255), Medzi(n, 0, 255), Medzi(n, 0, 255));
+    default: return c;
+    }
+}
+
+// --colour: the same search on the pixels of one colour, against the same steps, on scenes of the
+// colour, colours at and past the tolerance, greys and CLR_INVALID.
+TEST(SearchDifferential, ColourMatchesTheReferenceSteps)
+{
+    StavHladania stav = {};
+    int objektov = 0;
+    for (int seed = 0; seed < kScen; seed += 2) {
+        Zadanie z = NahodneZadanie(seed);
+        Nahoda n = {(uint64_t)seed * 0x2545F4914F6CDD1DULL + 7};
+        const COLORREF farba = Sanca(&n, 30) ? Seda(Medzi(&n, 0, 1) * 255) : RGB(Medzi(&n, 0, 255), Medzi(&n, 0, 255),
+                                                                                Medzi(&n, 0, 255));
+        const int tolerancia = Sanca(&n, 40) ? 0 : Sanca(&n, 90) ? Medzi(&n, 1, 40) : Medzi(&n, 200, 255);
+        for (int k = Medzi(&n, 1, 14); k > 0; k--) KresliTvar(&n, &z.scena, BlizkaFarba(&n, farba, tolerancia));
+        SCOPED_TRACE(Popis(seed, z) + ", colour " + std::to_string(farba) + " within " + std::to_string(tolerancia));
+        stav.vyber = VyberBodov{true, farba, tolerancia};
+        const int pocet = HladajSoStavom(&stav, z.scena.w, z.scena.h, z.scena.farby.data(), z.vylucene, z.stupen,
+                                         z.min_velkost, z.percento);
+        const orakel::Vysledok o = orakel::OrakelHladajFarbu(z.scena.w, z.scena.h, z.scena.farby.data(), z.vylucene,
+                                                             farba, tolerancia, z.min_velkost, z.percento);
+        ASSERT_EQ(std::vector<RECT>(stav.objekty, stav.objekty + pocet), o.objekty);
+        ASSERT_EQ(std::vector<POINT>(stav.centers, stav.centers + pocet), o.centers);
+        objektov += pocet;
+    }
+    UvolniStav(&stav);
+    EXPECT_GT(objektov, kScen / 2);
 }
 
 // Ranges left set above a box lie on rows that the cycle's lead-in removal empties, and every

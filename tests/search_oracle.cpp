@@ -16,8 +16,49 @@ static bool Rovnake(POINT a, int x, int y)
     return a.x == x && a.y == y;
 }
 
-Vysledok OrakelHladaj(int W, int H, const COLORREF* farby, RECT vyl, int g, int min_velkost,
-                      int percento, Opravy opravy)
+// Whether the pixel `farba` enters the list: grey of the band g, or of the colour asked for.
+struct Ziadost {
+    bool farebne;
+    int g;
+    COLORREF farba;
+    int tolerancia;
+};
+
+static bool Vyhovuje(COLORREF farba, const Ziadost& z)
+{
+    if (z.farebne) {
+        if (farba >> 24 != 0) return false;
+        for (int k = 0; k < 3; k++) {
+            const int a = (int)((farba >> (8 * k)) & 0xFF), b = (int)((z.farba >> (8 * k)) & 0xFF);
+            if (a - b > z.tolerancia || b - a > z.tolerancia) return false;
+        }
+        return true;
+    }
+    for (long long k = 32LL * z.g; k <= 32LL * z.g + 31; k++) {
+        unsigned v = (unsigned)(k & 0xFF);
+        COLORREF seda_farba = v * 0x010101u;
+        if (farba == seda_farba) return true;
+    }
+    return false;
+}
+
+static Vysledok HladajPodla(int W, int H, const COLORREF* farby, RECT vyl, const Ziadost& ziadost, int min_velkost,
+                       int percento, Opravy opravy);
+
+Vysledok OrakelHladaj(int W, int H, const COLORREF* farby, RECT vyl, int g, int min_velkost, int percento,
+                      Opravy opravy)
+{
+    return HladajPodla(W, H, farby, vyl, Ziadost{false, g, 0, 0}, min_velkost, percento, opravy);
+}
+
+Vysledok OrakelHladajFarbu(int W, int H, const COLORREF* farby, RECT vyl, COLORREF farba, int tolerancia,
+                           int min_velkost, int percento)
+{
+    return HladajPodla(W, H, farby, vyl, Ziadost{true, 0, farba, tolerancia}, min_velkost, percento, Opravy());
+}
+
+static Vysledok HladajPodla(int W, int H, const COLORREF* farby, RECT vyl, const Ziadost& ziadost, int min_velkost,
+                       int percento, Opravy opravy)
 {
     Vysledok vysledok;
     if (W <= 0 || H <= 0) return vysledok;
@@ -31,15 +72,9 @@ Vysledok OrakelHladaj(int W, int H, const COLORREF* farby, RECT vyl, int g, int 
     for (int y = 0; y < H; y++) {
         for (int x = 0; x < W; x++) {
             if (vyl.left <= x && x <= vyl.right && vyl.top <= y && y <= vyl.bottom) continue;
-            COLORREF farba = farby[(std::size_t)y * W + x];
-            for (long long k = 32LL * g; k <= 32LL * g + 31; k++) {
-                unsigned v = (unsigned)(k & 0xFF);
-                COLORREF seda_farba = v * 0x010101u;
-                if (farba == seda_farba) {
-                    polohy[n] = POINT{x, y};
-                    n++;
-                    break;
-                }
+            if (Vyhovuje(farby[(std::size_t)y * W + x], ziadost)) {
+                polohy[n] = POINT{x, y};
+                n++;
             }
         }
     }

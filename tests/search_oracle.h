@@ -21,4 +21,9 @@ struct Vysledok {
 Vysledok OrakelHladaj(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
                       int percento, Opravy opravy = Opravy());
 
+// The same steps on the pixels of colour `farba`: those whose red, green and blue each differ from
+// its own by at most `tolerancia`.
+Vysledok OrakelHladajFarbu(int w, int h, const COLORREF* farby, RECT vylucene, COLORREF farba, int tolerancia,
+                           int min_velkost, int percento);
+
 }  // namespace orakel

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # zentrivo-scan.exe under Wine, with tests/data/win_plocha.png on the root (tools/wine_testy.sh): on the
-# picture's file, on standard input, on two images on two threads and on the screen it gives what the
-# native build's zentrivo-scan gives for the file; --out never overwrites the image.
+# picture's file, on standard input, on two images on two threads and on the screen (once, waiting
+# with --until, watching) it gives what the native build's zentrivo-scan gives for the file; --out
+# never overwrites the image.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -25,9 +26,17 @@ skonci() {
   return 1
 }
 check file skonci 0 subor "${volby[@]}" --rects plocha.png
+"$scan" --colour 143,143,143 --tolerance 16 --min 5 --fill 30 --rects plocha.png >farba
+check "--colour as natively" skonci 0 farba --colour 143,143,143 --tolerance 16 --min 5 --fill 30 --rects plocha.png
 VSTUP=plocha.png check "standard input" skonci 0 subor "${volby[@]}" --rects -
 check "two images on two threads" skonci 0 dva "${volby[@]}" --json -j 2 plocha.png plocha.png
 check screen skonci 0 obrazovka "${volby[@]}" --json --screen
+# --until both ways: the objects on the screen at once, and none kept until the timeout (exit 1);
+# --watch with a timeout: each object once as appeared, exit 0.
+check "--until 1 --timeout 2" skonci 0 obrazovka "${volby[@]}" --json --screen --until 1 --timeout 2
+check "--until 1 --timeout 2, nothing kept" skonci 1 /dev/null --band 4 --min 100000 --screen --until 1 --timeout 2
+sed 's/^/+/' subor >sledovanie
+check "--watch --timeout 1" skonci 0 sledovanie "${volby[@]}" --rects --screen --watch --timeout 1
 # --out: the image itself, under its name or another spelling of it, is refused and left as it was;
 # another file that exists already is written.
 for meno in plocha.png .\\PLOCHA.PNG; do
