@@ -77,3 +77,14 @@ bool TenIstySubor(const char* a, const char* b)
     return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
            ia.nFileIndexLow == ib.nFileIndexLow;
 }
+
+bool JeToVstup(const char* meno, FILE* vstup)
+{
+    BY_HANDLE_FILE_INFORMATION im, iv;
+    const HANDLE h = (HANDLE)_get_osfhandle(_fileno(vstup));
+    if (h == INVALID_HANDLE_VALUE || GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &iv) ||
+        !CitajIdentitu(meno, &im))
+        return false;
+    return (iv.nFileIndexHigh | iv.nFileIndexLow) != 0 && im.dwVolumeSerialNumber == iv.dwVolumeSerialNumber &&
+           im.nFileIndexHigh == iv.nFileIndexHigh && im.nFileIndexLow == iv.nFileIndexLow;
+}
