@@ -5,10 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "search/stredy_subor.h"
 #include "tests/subory_pomoc.h"
@@ -134,22 +134,18 @@ TEST(CentresFile, ReplacedWholeOrNotAtAll)
 TEST(CentresFile, WritesOnlyTheTarget)
 {
     const bool root = geteuid() == 0;
-    struct Pripad {
-        const char* nazov;
-        std::string priprava;
-        std::string ciel, stav, v_podadresari;
-    };
+    struct Pripad { const char* nazov; std::string priprava, ciel, stav; };
     const std::string nove = "24,24\r\n64,24\r\n";
     const Pripad pripady[] = {
-        {"FILE.tmp a file", "printf old >S; printf notes >S.tmp;", "S", "S=" + nove + "\nS.tmp=notes\n", ""},
-        {"FILE.tmp a folder", "mkdir S.tmp;", "S", "S=" + nove + "\nS.tmp/\n", ""},
-        {"link in the folder", "printf old >real; ln -s real S;", "S", "S->real\nreal=" + nove + "\n", ""},
+        {"FILE.tmp a file", "printf old >S; printf notes >S.tmp;", "S", "S=" + nove + "\nS.tmp=notes\n"},
+        {"FILE.tmp a folder", "mkdir S.tmp;", "S", "S=" + nove + "\nS.tmp/\n"},
+        {"link in the folder", "printf old >real; ln -s real S;", "S", "S->real\nreal=" + nove + "\n"},
         {"relative link into a subfolder, through a second link", "mkdir d; printf old >d/real; ln -s real d/l; ln -s d/l S;",
-         "S", "S->d/l\nd/\n", "l->real\nreal=" + nove + "\n"},
-        {"link to a file not there yet", "ln -s novy S;", "S", "S->novy\nnovy=" + nove + "\n", ""},
-        {"FIFO", "mkfifo S;", "S", "S|\n", ""},
+         "S", "S->d/l\nd/\nl->real\nreal=" + nove + "\n"},
+        {"link to a file not there yet", "ln -s novy S;", "S", "S->novy\nnovy=" + nove + "\n"},
+        {"FIFO", "mkfifo S;", "S", "S|\n"},
         {root ? "character device (a copy of /dev/null)" : "/dev/null", root ? "mknod S c 1 3;" : "",
-         root ? "S" : "/dev/null", root ? "S%\n" : "", ""},
+         root ? "S" : "/dev/null", root ? "S%\n" : ""},
     };
     const POINT body[] = {{24, 24}, {64, 24}};
     for (const Pripad& p : pripady) {
@@ -159,25 +155,15 @@ TEST(CentresFile, WritesOnlyTheTarget)
         const std::string ciel = p.ciel[0] == '/' ? p.ciel : a + "/" + p.ciel;
         struct stat pred = {};
         stat(ciel.c_str(), &pred);
-        // A FIFO is read while it is written; opening its other end afterwards frees a reader still waiting.
-        std::string precitane;
-        std::thread citac;
-        if (S_ISFIFO(pred.st_mode)) citac = std::thread([&] { precitane = Obsah(ciel); });
+        // A FIFO held open at both ends (Linux opens it so at once) takes the lines into its buffer.
+        const int fifo = S_ISFIFO(pred.st_mode) ? open(ciel.c_str(), O_RDWR | O_NONBLOCK) : -1;
         EXPECT_EQ(PointPoleDoTxt(ciel.c_str(), body, 2), 0);
-        if (citac.joinable()) {
-            const int d = open(ciel.c_str(), O_WRONLY | O_NONBLOCK);
-            if (d >= 0) close(d);
-            citac.join();
-            EXPECT_EQ(precitane, nove);
+        char precitane[64] = {};
+        if (fifo >= 0) {
+            EXPECT_EQ(std::string(precitane, std::max<ssize_t>(0, read(fifo, precitane, 64))), nove);
+            close(fifo);
         }
-        EXPECT_EQ(StavAdresara(a), p.stav);
-        EXPECT_EQ(StavAdresara(a + "/d"), p.v_podadresari);
-        struct stat po = {};
-        if (S_ISCHR(pred.st_mode)) {
-            EXPECT_EQ(lstat(ciel.c_str(), &po), 0);
-            EXPECT_TRUE(S_ISCHR(po.st_mode));
-            EXPECT_EQ(po.st_rdev, pred.st_rdev);
-        }
+        EXPECT_EQ(StavAdresara(a) + StavAdresara(a + "/d"), p.stav);  // d: the subfolder of one case
     }
 }
 

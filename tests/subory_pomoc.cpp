@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <set>
 
 #include <cstdlib>
@@ -36,24 +38,19 @@ void Zapis(const std::string& subor, const std::string& obsah)
 std::string StavAdresara(const std::string& adresar)
 {
     std::set<std::string> mena;
-    if (DIR* d = opendir(adresar.c_str())) {
-        while (const dirent* e = readdir(d))
-            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") mena.insert(e->d_name);
-        closedir(d);
-    }
+    DIR* d = opendir(adresar.c_str());
+    while (const dirent* e = d ? readdir(d) : nullptr)
+        if (e->d_name[0] != '.' || (e->d_name[1] && strcmp(e->d_name, ".."))) mena.insert(e->d_name);
+    if (d) closedir(d);
     std::string stav;
     for (const std::string& m : mena) {
         const std::string cesta = adresar + "/" + m;
-        struct stat s;
-        if (lstat(cesta.c_str(), &s) != 0) continue;
-        std::string odkaz(4096, '\0');
-        if (S_ISLNK(s.st_mode)) odkaz.resize((size_t)std::max<ssize_t>(0, readlink(cesta.c_str(), &odkaz[0], 4096)));
-        stav += m + (S_ISREG(s.st_mode)    ? "=" + Obsah(cesta)
-                     : S_ISDIR(s.st_mode)  ? std::string("/")
-                     : S_ISLNK(s.st_mode)  ? "->" + odkaz
-                     : S_ISFIFO(s.st_mode) ? std::string("|")
-                     : S_ISCHR(s.st_mode)  ? std::string("%")
-                                           : std::string("?")) + "\n";
+        struct stat s = {};
+        char odkaz[4096] = {};
+        lstat(cesta.c_str(), &s);
+        stav += m + (S_ISREG(s.st_mode)   ? "=" + Obsah(cesta)
+                     : S_ISLNK(s.st_mode) ? "->" + std::string(odkaz, std::max<ssize_t>(0, readlink(cesta.c_str(), odkaz, 4095)))
+                     : S_ISDIR(s.st_mode) ? "/" : S_ISFIFO(s.st_mode) ? "|" : S_ISCHR(s.st_mode) ? "%" : "?") + "\n";
     }
     return stav;
 }
