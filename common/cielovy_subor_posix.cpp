@@ -59,7 +59,8 @@ int OtvorCiel(const char* subor, CielovySubor* c)
     struct stat s;
     const bool je = stat(subor, &s) == 0;
     if (je && !S_ISREG(s.st_mode)) return OtvorPriamo(subor, -1, c);  // a folder fails to open
-    if (je && StandardnyVystup(s) >= 0) return OtvorPriamo(subor, StandardnyVystup(s), c);
+    const int vystup = je ? StandardnyVystup(s) : -1;
+    if (vystup >= 0) return OtvorPriamo(subor, vystup, c);
 
     if (!KoniecOdkazov(subor, &c->ciel)) return 0;
     std::string vzor = c->ciel + ".XXXXXX";
