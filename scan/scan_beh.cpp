@@ -184,11 +184,9 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
 {
     const int pocet = Najdi(v, meno, predpona, vstup, pamat, stav, s);
     if (pocet < 0) return;
-    if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0) {
-        char chyba[1024];
-        snprintf(chyba, sizeof chyba, "%s: cannot write the centres file", v.vystup);
-        return Zlyhal(s, chyba);
-    }
+    // The lines are printed whether or not the centres file could be written.
+    if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0)
+        Zlyhal(s, (std::string(v.vystup) + ": cannot write the centres file").c_str());
 
     const std::string json_meno = v.json ? JsonText(meno) : "";
     for (int k = 0; k < pocet; k++) {
@@ -228,9 +226,10 @@ std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadia
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
     if (v.sledovat) return SledujObrazovku(v, out, err);
-    // The centres file may not overwrite the image it comes from (--out takes one image only).
-    if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 && strcmp(v.obrazy[0], "-") != 0 &&
-        TenIstySubor(v.vystup, v.obrazy[0])) {
+    // The centres file may not overwrite the image it comes from (--out takes one image only), nor
+    // the file standard input reads it from.
+    if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 &&
+        (strcmp(v.obrazy[0], "-") == 0 ? JeToVstup(v.vystup, vstup) : TenIstySubor(v.vystup, v.obrazy[0]))) {
         std::string chyba = std::string(v.vystup) + ": --out names the image itself, which the centres would overwrite";
         fputs(RiadokChyby(chyba.c_str()).c_str(), err);
         return 2;

@@ -3,6 +3,7 @@
 // snapshot on Windows.
 #pragma once
 #include <cstddef>
+#include <cstdio>
 
 #include "common/wintypes.h"
 #include "search/hladanie.h"
@@ -22,3 +23,5 @@ int HladajNaObrazovke(StavHladania* stav, RECT vylucene, int stupen, int min_vel
 // Whether the names a and b both lead to one existing file, whatever the path, links or letter case
 // say: the centres file must not overwrite the image.
 bool TenIstySubor(const char* a, const char* b);
+// Whether the name leads to the file the open stream `vstup` (standard input) reads.
+bool JeToVstup(const char* meno, FILE* vstup);

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "scan/scan_platforma.h"
 #include "search/snimka_win32.h"
@@ -76,4 +77,33 @@ bool TenIstySubor(const char* a, const char* b)
         return RovnakaCesta(a, b);
     return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
            ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
+// The volume and file ID behind an open handle; 0 when the system gives no ID. Wine answers this for
+// a redirected standard input, whose volume it reports as 0, where GetFileInformationByHandle fails.
+static int CitajId(HANDLE h, FILE_ID_INFO* id)
+{
+    static const BYTE nula[sizeof id->FileId.Identifier] = {};
+    return GetFileInformationByHandleEx(h, FileIdInfo, id, sizeof *id) &&
+           memcmp(id->FileId.Identifier, nula, sizeof nula) != 0;
+}
+
+bool JeToVstup(const char* meno, FILE* vstup)
+{
+    const HANDLE h = (HANDLE)_get_osfhandle(_fileno(vstup));
+    if (h == INVALID_HANDLE_VALUE || GetFileType(h) != FILE_TYPE_DISK) return false;
+    HANDLE m = CreateFileA(meno, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (m == INVALID_HANDLE_VALUE) return false;
+    FILE_ID_INFO iv, im;
+    BY_HANDLE_FILE_INFORMATION bv, bm;
+    bool ten_isty = false;
+    if (CitajId(h, &iv) && CitajId(m, &im))
+        ten_isty = memcmp(&iv.FileId, &im.FileId, sizeof iv.FileId) == 0 &&
+                   (iv.VolumeSerialNumber == im.VolumeSerialNumber || iv.VolumeSerialNumber == 0);
+    else if (GetFileInformationByHandle(h, &bv) && GetFileInformationByHandle(m, &bm))
+        ten_isty = (bv.nFileIndexHigh | bv.nFileIndexLow) != 0 && bv.dwVolumeSerialNumber == bm.dwVolumeSerialNumber &&
+                   bv.nFileIndexHigh == bm.nFileIndexHigh && bv.nFileIndexLow == bm.nFileIndexLow;
+    CloseHandle(m);
+    return ten_isty;
 }

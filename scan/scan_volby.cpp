@@ -48,10 +48,12 @@ const char* const kScanPouzitie =
     "                     is copied this often and searched when it changed)\n"
     "  --help             print this text\n"
     "  --version          print the program's name and version\n"
+    "  --                 ends the options: every later argument is an IMAGE, even one starting with -\n"
     "\n"
     "Exit status: 0 when every image was read and searched, also when nothing is found; 2 on bad usage\n"
     "or when an image could not be read: unreadable, cut short, damaged or over the pixel limit (the\n"
-    "others are still searched and printed); 1 when --until ran out of time before N objects were kept.\n";
+    "others are still searched and printed), or the centres file could not be written (the lines are\n"
+    "still printed); 1 when --until ran out of time before N objects were kept.\n";
 
 // A whole decimal number with an optional sign, nothing else around it, within long long (its
 // smallest value aside).
@@ -164,8 +166,14 @@ static int SkontrolujSpolu(const ScanVolby* v, char* chyba, size_t miesto)
 
 int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, size_t miesto)
 {
+    bool volby = true;  // until "--": after it every argument is an image
     for (int k = 0; k < argc; k++) {
         const char* a = argv[k];
+        if (!volby || strcmp(a, "--") == 0) {
+            if (!volby) v->obrazy.push_back(a);
+            volby = false;
+            continue;
+        }
         if (strcmp(a, "--help") == 0 || strcmp(a, "--version") == 0) {
             (strcmp(a, "--help") == 0 ? v->pomoc : v->verzia) = true;
             return 1;

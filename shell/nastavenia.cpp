@@ -67,17 +67,10 @@ int ReadRegistryPre(RECT desktop)
 }
 
 // Moves the window's outer rectangle into the desktop, keeping its size: the one rule of saving and
-// of placing the window at start.
+// of placing the window at start. The right and bottom edges are fitted first and the left and top
+// last, so that on a desktop smaller than the window (even 0 x 0) its top-left corner is still on it.
 static void PresunDoPlochy(RECT* okno, RECT desktop)
 {
-    if (okno->left < 0) {
-        okno->right = Rozdiel(okno->right, okno->left);
-        okno->left = 0;
-    }
-    if (okno->top < 0) {
-        okno->bottom = Rozdiel(okno->bottom, okno->top);
-        okno->top = 0;
-    }
     if (okno->bottom > desktop.bottom) {
         okno->top = Sucet(okno->top, Rozdiel(desktop.bottom, okno->bottom));
         okno->bottom = desktop.bottom;
@@ -85,6 +78,14 @@ static void PresunDoPlochy(RECT* okno, RECT desktop)
     if (okno->right > desktop.right) {
         okno->left = Sucet(okno->left, Rozdiel(desktop.right, okno->right));
         okno->right = desktop.right;
+    }
+    if (okno->left < 0) {
+        okno->right = Rozdiel(okno->right, okno->left);
+        okno->left = 0;
+    }
+    if (okno->top < 0) {
+        okno->bottom = Rozdiel(okno->bottom, okno->top);
+        okno->top = 0;
     }
 }
 

@@ -75,6 +75,8 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         {"pixel limit without a value", "dobry.png --max-pixels"},
         {"centres file the image itself", "--out dobry.png dobry.png"},
         {"centres file the image under another name", "--out iny.png dobry.png"},
+        {"centres file the file standard input reads", "--out dobry.png - <dobry.png"},
+        {"centres file standard input's file under another name", "--out iny.png - <dobry.png"},
         {"truncated PNG", "skrateny.png"},
         {"empty file", "prazdny.png"},
         {"zero-sized image", "nula.ppm"},
@@ -550,6 +552,42 @@ TEST(ScanCommand, OutWritesTheCentresFile)
     EXPECT_EQ(b.kod, 0) << b.err;
     EXPECT_EQ(b.out, "");
     EXPECT_EQ(Obsah(a + "/Stredy.txt"), "");
+}
+
+// --out writes the file named alone: a FILE.tmp (here the image) stays, standard output is written
+// into, the lines are printed when the centres cannot be. `stav` is what w holds: "@" the image, "C" the centres.
+TEST(ScanCommand, OutWritesOnlyTheFileNamed)
+{
+    const std::string a = Adresar(), riadok = "24,24,10,10,39,39\n";
+    struct Pripad { const char* nazov; std::string argumenty; int kod; std::string out, err, stav; };
+    const Pripad pripady[] = {
+        {"FILE.tmp is the image", "w/shot w/shot.tmp", 0, riadok, "", "shot=C\nshot.tmp=@\n"},
+        {"standard output, a file", "/dev/stdout w/shot.tmp", 0, "24,24\r\n" + riadok, "", "shot.tmp=@\n"},
+        {"a folder", "w w/shot.tmp", 2, riadok, "zentrivo-scan: w: cannot write the centres file\n", "shot.tmp=@\n"},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        ASSERT_EQ(std::system(("cd '" + a + "' && rm -rf w && mkdir w").c_str()), 0);
+        UlozPng(Stvorec(), a + "/w/shot.tmp");
+        const std::string png = Obsah(a + "/w/shot.tmp");
+        Beh b = Spusti(a, std::string(kNajdiStvorec) + " --out " + p.argumenty);
+        EXPECT_EQ(b.kod, p.kod);
+        EXPECT_EQ(b.out, p.out);
+        EXPECT_EQ(b.err, p.err);
+        std::string stav;
+        for (char z : p.stav) stav += z == '@' ? png : z == 'C' ? "24,24\r\n" : std::string(1, z);
+        EXPECT_EQ(StavAdresara(a + "/w"), stav);
+    }
+}
+
+// "--" ends the options: names that start with - are images after it, and - is still standard input.
+TEST(ScanCommand, DoubleDashEndsTheOptions)
+{
+    const std::string a = Adresar();
+    UlozPng(Stvorec(), a + "/--band");
+    Beh b = Spusti(a, std::string(kNajdiStvorec) + " -- --band - <./--band");
+    EXPECT_EQ(b.kod, 0) << b.err;
+    EXPECT_EQ(b.out, "--band:24,24,10,10,39,39\n-:24,24,10,10,39,39\n");
 }
 
 TEST(ScanCommand, UnwritableOutputIsAnError)

@@ -1,9 +1,11 @@
 // The centres file: its exact bytes, and what happens when it cannot be written.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -113,15 +115,56 @@ TEST(CentresFile, ReplacedWholeOrNotAtAll)
     EXPECT_NE(plny_disk, 0);
     EXPECT_EQ(Obsah(subor), "1,2\r\n");
     EXPECT_NE(access((subor + ".tmp").c_str(), F_OK), 0);
+    EXPECT_EQ(StavAdresara(a), "Stredy.txt=1,2\r\n\n");
 
-    ASSERT_EQ(mkdir((subor + ".tmp").c_str(), 0755), 0);
-    EXPECT_NE(PointPoleDoTxt(subor.c_str(), body, 2), 0);
-    EXPECT_EQ(Obsah(subor), "1,2\r\n");
-    ASSERT_EQ(rmdir((subor + ".tmp").c_str()), 0);
-
+    // The new file keeps the old one's permissions (the temporary file is made private).
+    ASSERT_EQ(chmod(subor.c_str(), 0640), 0);
     EXPECT_EQ(PointPoleDoTxt(subor.c_str(), body, 2), 0);
     EXPECT_EQ(Obsah(subor), "24,24\r\n64,24\r\n");
     EXPECT_NE(access((subor + ".tmp").c_str(), F_OK), 0);
+    EXPECT_EQ(StavAdresara(a), "Stredy.txt=24,24\r\n64,24\r\n\n");
+    struct stat info;
+    ASSERT_EQ(stat(subor.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// Only the file named is written, and what it is stays: a temporary file never takes a name of the
+// user's, a link stays a link and the file it leads to is replaced, a device or a FIFO is written
+// into, never replaced by a regular file. `priprava` runs in a fresh folder before the write.
+TEST(CentresFile, WritesOnlyTheTarget)
+{
+    const bool root = geteuid() == 0;
+    struct Pripad { const char* nazov; std::string priprava, ciel, stav; };
+    const std::string nove = "24,24\r\n64,24\r\n";
+    const Pripad pripady[] = {
+        {"FILE.tmp a file", "printf old >S; printf notes >S.tmp;", "S", "S=" + nove + "\nS.tmp=notes\n"},
+        {"FILE.tmp a folder", "mkdir S.tmp;", "S", "S=" + nove + "\nS.tmp/\n"},
+        {"link in the folder", "printf old >real; ln -s real S;", "S", "S->real\nreal=" + nove + "\n"},
+        {"relative link into a subfolder, through a second link", "mkdir d; printf old >d/real; ln -s real d/l; ln -s d/l S;",
+         "S", "S->d/l\nd/\nl->real\nreal=" + nove + "\n"},
+        {"link to a file not there yet", "ln -s novy S;", "S", "S->novy\nnovy=" + nove + "\n"},
+        {"FIFO", "mkfifo S;", "S", "S|\n"},
+        {root ? "character device (a copy of /dev/null)" : "/dev/null", root ? "mknod S c 1 3;" : "",
+         root ? "S" : "/dev/null", root ? "S%\n" : ""},
+    };
+    const POINT body[] = {{24, 24}, {64, 24}};
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazov);
+        const std::string a = Adresar();
+        ASSERT_EQ(std::system(("cd '" + a + "' && { " + p.priprava + " true; }").c_str()), 0);
+        const std::string ciel = p.ciel[0] == '/' ? p.ciel : a + "/" + p.ciel;
+        struct stat pred = {};
+        stat(ciel.c_str(), &pred);
+        // A FIFO held open at both ends (Linux opens it so at once) takes the lines into its buffer.
+        const int fifo = S_ISFIFO(pred.st_mode) ? open(ciel.c_str(), O_RDWR | O_NONBLOCK) : -1;
+        EXPECT_EQ(PointPoleDoTxt(ciel.c_str(), body, 2), 0);
+        char precitane[64] = {};
+        if (fifo >= 0) {
+            EXPECT_EQ(std::string(precitane, std::max<ssize_t>(0, read(fifo, precitane, 64))), nove);
+            close(fifo);
+        }
+        EXPECT_EQ(StavAdresara(a) + StavAdresara(a + "/d"), p.stav);  // d: the subfolder of one case
+    }
 }
 
 }  // namespace

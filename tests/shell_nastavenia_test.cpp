@@ -235,3 +235,19 @@ TEST(PlaceAtStart, StoredPositionMovedOntoTheDesktop)
         EXPECT_EQ(sledovanie_kurzora, r.sledovanie);
     }
 }
+
+// On a desktop smaller than the window (Wine once reported 0 x 0) the window's top-left corner stays
+// on it: the right and bottom edges are fitted first, the left and top last.
+TEST(PlaceAtStart, TopLeftOnADesktopSmallerThanTheWindow)
+{
+    struct { LONG w, h; DWORD pozicia, po; } riadky[] = {
+        {0, 0, Pol(848, 411), Pol(0, 0)}, {0, 0, Pol(65535, 65535), Pol(0, 0)}, {100, 100, Pol(50, 50), Pol(0, 0)},
+        {100, 100, Pol(3248, 1918), Pol(0, 0)}, {300, 100, Pol(50, 50), Pol(50, 0)}, {300, 100, Pol(200, 80), Pol(76, 0)}};
+    for (auto r : riadky) {
+        SCOPED_TRACE(testing::Message() << r.w << "x" << r.h << " " << std::hex << r.pozicia);
+        Cisto();
+        g_dwWindowPos = r.pozicia;
+        OknoNaPlochuPre(RECT{0, 0, r.w, r.h});
+        EXPECT_EQ(g_dwWindowPos, r.po);
+    }
+}

@@ -2,7 +2,7 @@
 # zentrivo-scan.exe under Wine, with tests/data/win_plocha.png on the root (tools/wine_testy.sh): on the
 # picture's file, on standard input, on two images on two threads and on the screen (once, waiting
 # with --until, watching) it gives what the native build's zentrivo-scan gives for the file; --out
-# never overwrites the image.
+# never overwrites the image nor a FILE.tmp of the user's, and writes into the device NUL.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -43,9 +43,18 @@ for meno in plocha.png .\\PLOCHA.PNG; do
   check "--out $meno refused" skonci 2 - "${volby[@]}" --out "$meno" plocha.png
   check "--out $meno: the image left as it was, and why" eval 'cmp -s plocha.png "$obraz" && grep -q "names the image itself" err'
 done
+VSTUP=plocha.png check "--out the file standard input reads refused" skonci 2 - "${volby[@]}" --out plocha.png -
+check "--out standard input's file: the image left as it was" cmp -s plocha.png "$obraz"
+# The file named is replaced through a temporary file of its own: FILE.tmp of the user's stays.
+cut -d, -f1,2 subor >riadky
 echo stare >Stredy.txt
+echo poznamky >Stredy.txt.tmp
 check "--out an existing file" skonci 0 - "${volby[@]}" --out Stredy.txt plocha.png
 check "--out an existing file: the centres in it" [ "$(tr -d '\r' <Stredy.txt)" = "$(cut -d, -f1,2 subor)" ]
+check "--out an existing file: Stredy.txt.tmp as it was, nothing else beside" \
+  [ "$(cat Stredy.txt* | tr -d '\r')" = "$(cat riadky - <<<poznamky)" ]
+# A device is written, not replaced: the lines are printed.
+check "--out NUL" skonci 0 riadky "${volby[@]}" --out NUL plocha.png
 # A cut-short image: one line with the sizes, as the native build words it (CR LF on the console).
 printf 'P5\n100 100\n255\n' >kratky.pgm
 "$scan" kratky.pgm 2>err_natyvne
