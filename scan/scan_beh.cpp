@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "search/hladanie.h"
-#include "scan/scan_obraz.h"
+#include "scan/scan_citanie.h"
+#include "scan/scan_json.h"
 #include "scan/scan_platforma.h"
 #include "search/stredy_subor.h"
 
@@ -66,38 +67,11 @@ std::string BezRiadiacich(const char* text)
     return s;
 }
 
-// A JSON string: quotes, backslashes and control characters escaped; other bytes as they are.
-std::string JsonText(const char* text)
-{
-    std::string s = "\"";
-    for (const char* p = text; *p; p++) {
-        const unsigned char z = (unsigned char)*p;
-        if (z == '"' || z == '\\') {
-            s += '\\';
-            s += (char)z;
-        } else if (z < 0x20) {
-            Pridaj(&s, "\\u%04x", z);
-        } else {
-            s += (char)z;
-        }
-    }
-    return s + "\"";
-}
-
 // The image `meno` as colour values: standard input or a file.
 COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, int* w, int* h, char* chyba, size_t miesto)
 {
-    if (strcmp(meno, "-") != 0) return CitajObraz(meno, v.max_pixelov, w, h, chyba, miesto);
-    size_t dlzka = 0;
-    unsigned char* data = CitajCelySubor(vstup, &dlzka);
-    if (!data || ferror(vstup)) {
-        snprintf(chyba, miesto, "standard input: %s", data ? "cannot be read" : "not enough memory to read it");
-        free(data);
-        return nullptr;
-    }
-    COLORREF* farby = CitajObrazZPamate(data, dlzka, "standard input", v.max_pixelov, w, h, chyba, miesto);
-    free(data);
-    return farby;
+    if (strcmp(meno, "-") != 0) return CitajObrazSuboru(meno, v.max_pixelov, v.max_bajtov, w, h, chyba, miesto);
+    return CitajObrazZPrudu(vstup, "standard input", v.max_pixelov, v.max_bajtov, w, h, chyba, miesto);
 }
 
 void Zlyhal(Spracovany* s, const char* chyba)
@@ -153,13 +127,13 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
         return Zlyhal(s, chyba);
     }
 
-    const std::string json_meno = v.json ? JsonText(meno) : "";
+    const std::string json_meno = v.json ? JsonMenoObrazu(meno) : "";
     for (int k = 0; k < pocet; k++) {
         const POINT& c = stav->centers[k];
         const RECT& r = stav->objekty[k];
         if (v.json)
             Pridaj(&s->vystup,
-                   "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
+                   "{%s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
                    "\"pixels\": %lld}\n",
                    json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
                    stav->bodov[k]);
@@ -173,7 +147,10 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
 
 }  // namespace
 
-std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadiacich(text) + "\n"; }
+std::string RiadokChyby(const char* text)
+{
+    return TextPreVystup("zentrivo-scan: " + BezRiadiacich(text) + "\n", stderr);
+}
 
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
@@ -197,7 +174,7 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
     auto pracuj = [&]() {
         StavHladania stav = {};
         for (size_t k; (k = dalsi++) < n;) {
-            SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &stav, &vysledky[k]);
+            SpracujJeden(v, mena[k], s_menom ? TextPreVystup(mena[k], out) + ":" : std::string(), vstup, &stav, &vysledky[k]);
             std::lock_guard<std::mutex> z(zamok);
             hotove[k] = 1;
             dokoncene.notify_all();

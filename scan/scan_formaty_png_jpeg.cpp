@@ -42,6 +42,17 @@ int RozoberPng(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     hl->h = Be32(d + 20);
     if (hl->w > 0x7FFFFFFF || hl->h > 0x7FFFFFFF) return Dovod(dovod, miesto, "the PNG image is damaged (in its header)");
     if (hl->w == 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
+    {
+        // The filtered rows: a filter byte and the samples of each row, each of the 7 passes of an
+        // interlaced image adding its own (two bytes a row at most). Deflate codes a byte in 15 bits at
+        // worst: twice the rows hold them with the blocks' headers; chunks and text take the room.
+        static const int kZloziek[7] = {1, 0, 3, 1, 2, 0, 4};
+        const int druh = d[25], zloziek = druh < 7 && kZloziek[druh] ? kZloziek[druh] : 4;
+        const unsigned long long bitov = (unsigned long long)(d[24] ? d[24] : 16) * zloziek;
+        const unsigned long long riadky =
+            (unsigned long long)hl->h * (((unsigned long long)hl->w * bitov + 7) / 8 + 1 + (d[28] ? 14 : 0));
+        hl->najviac = 2 * riadky + kPriestorPriloh;
+    }
     if (!aj_data) return 1;
     size_t pos = 8;
     for (;;) {
@@ -98,6 +109,7 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
     // The header: segments up to the frame header, which gives the size.
     for (;;) {
         m = Marker(d, n, &pos, true);
+        hl->malo = m < 0 || n - pos < 2 || n - pos < Be16(d + pos);
         if (m < 0) return Dovod(dovod, miesto, "%s", kSkrateny);
         if (m == 0xD9 || (m >= 0xD0 && m <= 0xD8) || m == 0x01)
             return Dovod(dovod, miesto, "the JPEG image is damaged (no frame header)");
@@ -115,6 +127,15 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
     hl->h = Be16(d + pos + 3);
     hl->w = Be16(d + pos + 5);
     if (hl->w == 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
+    {
+        // Blocks of 8 x 8 of each component, MCUs of up to 32 x 32 pixels padding the edges. A block
+        // codes 64 coefficients in a 16-bit code and 16 bits of value each at most, every byte of it
+        // possibly stuffed: 512 bytes, and a restart marker. The scans of a progressive image code a
+        // coefficient's bits in several passes: four times that.
+        const unsigned long long blokov = (unsigned long long)d[pos + 7] * ((unsigned long long)hl->w / 8 + 4) *
+                                          ((unsigned long long)hl->h / 8 + 4);
+        hl->najviac = blokov * (m == 0xC2 ? 4 * 514 : 514) + kPriestorPriloh;
+    }
     if (!aj_data) return 1;
     pos += Be16(d + pos);
 

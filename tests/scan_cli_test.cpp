@@ -29,7 +29,7 @@ TEST(ScanCommand, HelpPrintsTheUsage)
     EXPECT_EQ(b.kod, 0);
     EXPECT_EQ(b.out.rfind("Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] "
                           "[--out FILE]\n"
-                          "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
+                          "                     [--max-pixels N] [--max-bytes N] [-j N] [--time] (IMAGE... | --screen)\n"
                           "       zentrivo-scan --help | --version\n",
                           0),
               0u);
