@@ -1,9 +1,11 @@
 // The walks of the PNG layout (chunks and their CRCs up to IEND) and of the JPEG layout (segments,
-// scans and their coded data up to the end marker), as the decoder (stb_image) reads them.
+// scans and their coded data up to the end marker, scan_jpeg_sken.cpp walking the codes), as the
+// decoder (stb_image) reads them.
 #include <cstdint>
 
 #include "scan/scan_formaty.h"
 #include "scan/scan_formaty_spolocne.h"
+#include "scan/scan_jpeg_sken.h"
 
 // --- PNG: signature, then chunks (length, type, data, CRC) from IHDR to IEND ---
 
@@ -100,7 +102,9 @@ static bool HuffmanOk(const unsigned char* p, size_t dlzka)
     return true;
 }
 
-int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
+// The JPEG layout: the header up to the frame header, and with stav the tables, the scans and their
+// coded data, code by code, to the end marker.
+static int Jpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, JpegStav* stav, char* dovod, size_t miesto)
 {
     const char* const kSkrateny = "the JPEG image is cut short (it ends before its end marker)";
     size_t pos = 0;
@@ -119,6 +123,9 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
         if (JeSof(m)) break;
         if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
             return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
+        if (stav && (m == 0xC4 || m == 0xDB || m == 0xDD) &&
+            !JpegTabulky(stav, m, d + pos + 2, Be16(d + pos) - 2, dovod, miesto))
+            return 0;
         pos += Be16(d + pos);
     }
     if (m != 0xC0 && m != 0xC1 && m != 0xC2)
@@ -136,7 +143,8 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
                                           ((unsigned long long)hl->h / 8 + 4);
         hl->najviac = blokov * (m == 0xC2 ? 4 * 514 : 514) + kPriestorPriloh;
     }
-    if (!aj_data) return 1;
+    if (!stav) return 1;
+    if (!JpegRamec(stav, m, d + pos + 2, Be16(d + pos) - 2, dovod, miesto)) return 0;
     pos += Be16(d + pos);
 
     // After the frame header: tables, scans and their coded data, until the end marker.
@@ -146,7 +154,7 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
         if (m == -1) return Dovod(dovod, miesto, "%s", kSkrateny);
         if (m == 0xD9) {
             if (!sken) return Dovod(dovod, miesto, "the JPEG image is damaged (no scan)");
-            return 1;
+            return JpegKoniec(stav, dovod, miesto);
         }
         const bool segment = m == 0xC4 || m == 0xDB || m == 0xDD || m == 0xDA || m == 0xDC || (m >= 0xE0 && m <= 0xEF) ||
                              m == 0xFE;
@@ -155,9 +163,14 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
         if (Be16(d + pos) < 2) return Dovod(dovod, miesto, "the JPEG image is damaged (a segment length)");
         if (m == 0xC4 && !HuffmanOk(d + pos + 2, Be16(d + pos) - 2))
             return Dovod(dovod, miesto, "the JPEG image is damaged (its Huffman tables)");
+        if ((m == 0xC4 || m == 0xDB || m == 0xDD) && !JpegTabulky(stav, m, d + pos + 2, Be16(d + pos) - 2, dovod, miesto))
+            return 0;
+        const size_t hlavicka = pos;
         pos += Be16(d + pos);
         if (m != 0xDA) continue;
         sken = true;
+        // The scan's blocks, code by code; then whatever the coded data hold past its last block.
+        if (!JpegSken(stav, d, n, hlavicka, &pos, dovod, miesto)) return 0;
         // Coded data: a 0xFF is followed by 0 (a data byte) or a restart marker, else a marker begins.
         for (;;) {
             while (pos < n && d[pos] != 0xFF) pos++;
@@ -168,4 +181,14 @@ int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_da
             pos = za + 1;
         }
     }
+}
+
+int RozoberJpeg(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_data, char* dovod, size_t miesto)
+{
+    if (!aj_data) return Jpeg(d, n, hl, nullptr, dovod, miesto);
+    JpegStav stav;
+    JpegZacni(&stav);
+    const int ok = Jpeg(d, n, hl, &stav, dovod, miesto);
+    JpegUvolni(&stav);
+    return ok;
 }

@@ -64,6 +64,7 @@ add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE
   ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>" MAKE_DESKTOP="$<TARGET_FILE:scan_make_desktop>"
   SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp"
+  FUZZ_KORPUS="${CMAKE_SOURCE_DIR}/fuzz/korpus"
   ZENTRIVO_VERZIA="${PROJECT_VERSION}")
 gtest_discover_tests(scan_tests TEST_PREFIX scan.)
 # --screen on a virtual display whose root window shows the sample desktop, with and without the
