@@ -121,7 +121,7 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
 {
     const int pocet = Najdi(v, meno, predpona, vstup, stav, s);
     if (pocet < 0) return;
-    if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0) {
+    if (v.vystup && PointPoleDoTxt(UzkeMeno(v.vystup).c_str(), stav->centers, pocet) != 0) {
         char chyba[1024];
         snprintf(chyba, sizeof chyba, "%s: cannot write the centres file", v.vystup);
         return Zlyhal(s, chyba);

@@ -40,3 +40,7 @@ char** ArgumentyUtf8(int* argc, char** argv);
 // UTF-8 text as it is written to `prud` in lines of text: unchanged on Linux; on Windows in the
 // console's code page, or the ANSI code page when prud is a file or a pipe.
 std::string TextPreVystup(const std::string& text, FILE* prud);
+
+// The UTF-8 name as the narrow file functions take it (the centres file's writer): unchanged on
+// Linux; on Windows in the ANSI code page, as the command line gave it before.
+std::string UzkeMeno(const char* meno);

@@ -124,3 +124,5 @@ std::string TextPreVystup(const std::string& text, FILE* prud)
     const bool konzola = h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &rezim);
     return VKodovejStranke(text.c_str(), konzola ? GetConsoleOutputCP() : CP_ACP);
 }
+
+std::string UzkeMeno(const char* meno) { return VKodovejStranke(meno, CP_ACP); }

@@ -37,3 +37,5 @@ long long ZostavaVSubore(FILE* f)
 char** ArgumentyUtf8(int*, char** argv) { return argv; }
 
 std::string TextPreVystup(const std::string& text, FILE*) { return text; }
+
+std::string UzkeMeno(const char* meno) { return meno; }
