@@ -55,7 +55,7 @@ void Dopln(Bity* b)
     }
 }
 
-void Zahod(Bity* b, int kolko)
+inline void Zahod(Bity* b, int kolko)
 {
     b->buf <<= kolko;
     b->pocet -= kolko;
@@ -63,7 +63,7 @@ void Zahod(Bity* b, int kolko)
 }
 
 // n bits (1 to 16) as a number.
-unsigned Vezmi(Bity* b, int n)
+inline unsigned Vezmi(Bity* b, int n)
 {
     if (b->pocet < n) Dopln(b);
     const unsigned v = (unsigned)(b->buf >> (64 - n));
@@ -79,7 +79,7 @@ int Prijmi(Bity* b, int n)
 }
 
 // The next Huffman-coded value, -1 for a code the table does not hold.
-int Dekoduj(Bity* b, const JpegHuffman* t)
+inline int Dekoduj(Bity* b, const JpegHuffman* t)
 {
     if (b->pocet < 16) Dopln(b);
     const int k = t->rychla[b->buf >> 55];
@@ -124,6 +124,11 @@ int Zostav(JpegHuffman* t, const unsigned char* pocty, const unsigned char* hodn
             for (unsigned j = 0; j < 1u << (9 - s); j++) t->rychla[(kody[i] << (9 - s)) + j] = (unsigned char)i;
     }
     memcpy(t->hodnoty, hodnoty, (size_t)k);
+    for (int i = 0; i < 512; i++) {
+        const int index = t->rychla[i], hodnota = index < 255 ? t->hodnoty[index] : 0;
+        const int bitov = index < 255 ? t->dlzky[index] + (hodnota & 15) : 99;
+        t->rychla_ac[i] = (unsigned short)((hodnota & 15) && bitov <= 9 ? (hodnota >> 4) << 8 | bitov : 0);
+    }
     t->definovana = true;
     return 1;
 }
@@ -155,8 +160,16 @@ int Blok(JpegStav* s, Sken* k, Bity* b, int c, char* dovod, size_t miesto)
     if (t < 0 || t > 15) return Dovod(dovod, miesto, "the JPEG image is damaged (a code its Huffman tables do not hold)");
     k->dc[c] += t ? Prijmi(b, t) : 0;
     if (!DcHodnota(k, c, k->dc[c], dovod, miesto)) return 0;
+    const JpegHuffman* ac = &s->ac[z.ha];
     for (int i = 1; i < 64;) {
-        const int rs = Dekoduj(b, &s->ac[z.ha]);
+        if (b->pocet < 16) Dopln(b);
+        const int rychly = ac->rychla_ac[b->buf >> 55];
+        if (rychly) {  // a short code and its value's bits together
+            i += (rychly >> 8) + 1;
+            Zahod(b, rychly & 255);
+            continue;
+        }
+        const int rs = Dekoduj(b, ac);
         if (rs < 0) return Dovod(dovod, miesto, "the JPEG image is damaged (a code its Huffman tables do not hold)");
         const int r = rs >> 4, v = rs & 15;
         if (v == 0) {
@@ -194,8 +207,19 @@ int BlokProgresivny(JpegStav* s, Sken* k, Bity* b, int c, int x, int y, char* do
             k->eob--;
             return 1;
         }
+        const JpegHuffman* ac = &s->ac[z.ha];
         for (int i = k->ss; i <= k->se;) {
-            const int rs = Dekoduj(b, &s->ac[z.ha]);
+            if (b->pocet < 16) Dopln(b);
+            const int rychly = k->al < 9 ? ac->rychla_ac[b->buf >> 55] : 0;
+            if (rychly) {
+                // A value of at most 8 bits shifted by less than 9 stays within 16 bits: not 0.
+                i += rychly >> 8;
+                nenulove |= (uint64_t)1 << (i > 63 ? 63 : i);
+                i++;
+                Zahod(b, rychly & 255);
+                continue;
+            }
+            const int rs = Dekoduj(b, ac);
             if (rs < 0) return Dovod(dovod, miesto, "%s", kZlyKod);
             const int r = rs >> 4, v = rs & 15;
             if (v == 0) {
@@ -218,8 +242,8 @@ int BlokProgresivny(JpegStav* s, Sken* k, Bity* b, int c, int x, int y, char* do
     // A refinement of the band: one more bit of each value already there, and new values of 1.
     if (k->eob > 0) {
         k->eob--;
-        for (int i = k->ss; i <= k->se; i++)
-            if (nenulove >> i & 1) Vezmi(b, 1);
+        const uint64_t pasmo = (k->se == 63 ? ~(uint64_t)0 : ((uint64_t)1 << (k->se + 1)) - 1) & ~(((uint64_t)1 << k->ss) - 1);
+        for (int bitov = __builtin_popcountll(nenulove & pasmo); bitov > 0; bitov -= 16) Vezmi(b, bitov < 16 ? bitov : 16);
         return 1;
     }
     for (int i = k->ss; i <= k->se;) {

@@ -11,6 +11,9 @@ struct JpegHuffman {
     uint32_t maxkod[18];        // one past the largest code of each length, shifted to 16 bits
     int posun[17];              // from a code of each length to its value's index
     unsigned char hodnoty[256];
+    // An AC table's code with its value's bits in the first 9 bits at once: the zeros it skips times
+    // 256 and the bits it takes; 0 for others.
+    unsigned short rychla_ac[512];
 };
 
 struct JpegZlozka {
