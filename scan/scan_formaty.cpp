@@ -113,12 +113,15 @@ static int Bmp(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     hl->h = h < 0 ? -h : h;
     if (hl->w <= 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
     {
-        // Rows from the pixel offset on, each padded to 4 bytes; a colour profile may follow them.
+        // Rows from the pixel offset on (past the header, its masks and a palette of 256 colours at
+        // most, or the image is damaged), each padded to 4 bytes; a colour profile may follow them.
         const unsigned long long riadok = ((unsigned long long)hl->w * bitov + 31) / 32 * 4;
-        unsigned long long koniec = (unsigned long long)(uint32_t)ofset + riadok * (unsigned long long)hl->h;
+        const unsigned long long najdalej = 14ull + velkost + 12 + 256 * 4;
+        unsigned long long koniec = ((uint32_t)ofset < najdalej ? (uint32_t)ofset : najdalej) +
+                                    riadok * (unsigned long long)hl->h;
         if (velkost == 124) {
             const unsigned long long profil = 14ull + Le32(d + 14 + 112) + Le32(d + 14 + 116);
-            if (profil > koniec) koniec = profil;
+            if (profil > koniec) koniec = profil < koniec + kPriestorPriloh ? profil : koniec + kPriestorPriloh;
         }
         hl->najviac = koniec + kPriestorZaPixelmi;
     }
