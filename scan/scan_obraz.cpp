@@ -10,22 +10,6 @@
 #include "scan/scan_formaty.h"
 #include "search/vysledky.h"
 
-int SkontrolujRozmer(const HlavickaObrazu& hl, const char* meno, long long max_pixelov, char* chyba, size_t miesto)
-{
-    const long long pixelov = hl.w * hl.h;
-    if (max_pixelov > 0 && pixelov > max_pixelov) {
-        snprintf(chyba, miesto, "%s: %lld x %lld is %lld pixels, over the limit of %lld (--max-pixels sets another)",
-                 meno, hl.w, hl.h, pixelov, max_pixelov);
-        return 0;
-    }
-    // The image must fit the program's result lists, whose count is a signed 32-bit number.
-    if (PoloziekZoznamu(hl.w, hl.h) == 0) {
-        snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
-        return 0;
-    }
-    return 1;
-}
-
 COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char* meno, long long max_pixelov,
                             int* w, int* h, char* chyba, size_t miesto)
 {
@@ -69,4 +53,20 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
     *w = sirka;
     *h = vyska;
     return farby;
+}
+
+int SkontrolujRozmer(const HlavickaObrazu& hl, const char* meno, long long max_pixelov, char* chyba, size_t miesto)
+{
+    const long long pixelov = hl.w * hl.h;
+    if (max_pixelov > 0 && pixelov > max_pixelov) {
+        snprintf(chyba, miesto, "%s: %lld x %lld is %lld pixels, over the limit of %lld (--max-pixels sets another)",
+                 meno, hl.w, hl.h, pixelov, max_pixelov);
+        return 0;
+    }
+    // The image must fit the program's result lists, whose count is a signed 32-bit number.
+    if (PoloziekZoznamu(hl.w, hl.h) == 0) {
+        snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
+        return 0;
+    }
+    return 1;
 }
