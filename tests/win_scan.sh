@@ -50,5 +50,8 @@ meno='snímka-снимок.png'
 cp plocha.png "$meno"
 "$scan" "${volby[@]}" --json "$meno" >meno_natyvne
 LC_ALL=C.UTF-8 check "a name in two scripts" skonci 0 meno_natyvne "${volby[@]}" --json "$meno"
+# Its text lines follow the ANSI code page when redirected (Windows-1252 in that locale): no Cyrillic.
+LC_ALL=C.UTF-8 check "a name in two scripts: text lines in the ANSI code page" eval \
+  '[ "$(wine "$exe" "${volby[@]}" "$meno" plocha.png | head -n 1 | cut -d: -f1)" = "$(printf "sn\355mka-??????.png")" ]'
 check "--version" eval 'wine "$exe" --version 2>&1 | grep -qx "zentrivo-scan [0-9.]*"'
 vysledok
