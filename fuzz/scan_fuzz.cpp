@@ -1,4 +1,4 @@
-// libFuzzer target: an image read from memory as the scan command reads it, then searched with
+// libFuzzer target: an image read from a stream as the scan command reads it, then searched with
 // settings taken from the input's first bytes in one search state kept from input to input, as a
 // thread of the command keeps it from image to image; a small image is also searched by the
 // reference steps, and the two must agree entry by entry.
@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "search/hladanie.h"
-#include "scan/scan_obraz.h"
+#include "scan/scan_citanie.h"
 #include "tests/search_oracle.h"
 
 namespace {
@@ -34,8 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t dlzka)
     const RECT vylucene = {(int8_t)data[3], (int8_t)data[4], (int8_t)data[5], (int8_t)data[6]};
     char chyba[512];
     int w = 0, h = 0;
-    COLORREF* farby = CitajObrazZPamate(data + kNastavenia, dlzka - kNastavenia, "fuzz", kMaxPixelov, &w, &h, chyba,
-                                        sizeof chyba);
+    // Read as a stream whose end is not known beforehand, the way a pipe is read.
+    FILE* prud = fmemopen((void*)(data + kNastavenia), dlzka - kNastavenia, "rb");
+    if (!prud) return 0;
+    COLORREF* farby = CitajObrazZPrudu(prud, "fuzz", kMaxPixelov, 0, &w, &h, chyba, sizeof chyba);
+    fclose(prud);
     if (!farby) {
         // A refusal is one line that names the input.
         if (strncmp(chyba, "fuzz: ", 6) != 0 || strchr(chyba, '\n')) Zlyhaj("refusal without its one line", 0);

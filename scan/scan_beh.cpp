@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "search/hladanie.h"
+#include "scan/scan_citanie.h"
+#include "scan/scan_json.h"
 #include "scan/scan_obraz.h"
 #include "scan/scan_pamat.h"
 #include "scan/scan_platforma.h"
@@ -69,24 +71,6 @@ std::string BezRiadiacich(const char* text)
     return s;
 }
 
-// A JSON string: quotes, backslashes and control characters escaped; other bytes as they are.
-std::string JsonText(const char* text)
-{
-    std::string s = "\"";
-    for (const char* p = text; *p; p++) {
-        const unsigned char z = (unsigned char)*p;
-        if (z == '"' || z == '\\') {
-            s += '\\';
-            s += (char)z;
-        } else if (z < 0x20) {
-            Pridaj(&s, "\\u%04x", z);
-        } else {
-            s += (char)z;
-        }
-    }
-    return s + "\"";
-}
-
 // Standard input's bytes, read once and kept for another try of its image.
 struct Vstup {
     unsigned char* data = nullptr;
@@ -97,16 +81,11 @@ struct Vstup {
 COLORREF* Citaj(const ScanVolby& v, const char* meno, FILE* vstup, Vstup* vstupne, int* w, int* h, char* chyba,
                 size_t miesto)
 {
-    if (strcmp(meno, "-") != 0) return CitajObraz(meno, v.max_pixelov, w, h, chyba, miesto);
+    if (strcmp(meno, "-") != 0) return CitajObrazSuboru(meno, v.max_pixelov, v.max_bajtov, w, h, chyba, miesto);
     if (!vstupne->data) {
-        vstupne->data = CitajCelySubor(vstup, &vstupne->dlzka);
-        if (!vstupne->data || ferror(vstup)) {
-            snprintf(chyba, miesto, "standard input: %s",
-                     vstupne->data ? "cannot be read" : "not enough memory to read it");
-            free(vstupne->data);
-            vstupne->data = nullptr;
-            return nullptr;
-        }
+        vstupne->data = CitajBajtyObrazu(vstup, "standard input", v.max_pixelov, v.max_bajtov, &vstupne->dlzka, chyba,
+                                         miesto);
+        if (!vstupne->data) return nullptr;
     }
     return CitajObrazZPamate(vstupne->data, vstupne->dlzka, "standard input", v.max_pixelov, w, h, chyba, miesto);
 }
@@ -185,16 +164,16 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
     const int pocet = Najdi(v, meno, predpona, vstup, pamat, stav, s);
     if (pocet < 0) return;
     // The lines are printed whether or not the centres file could be written.
-    if (v.vystup && PointPoleDoTxt(v.vystup, stav->centers, pocet) != 0)
+    if (v.vystup && PointPoleDoTxt(UzkeMeno(v.vystup).c_str(), stav->centers, pocet) != 0)
         Zlyhal(s, (std::string(v.vystup) + ": cannot write the centres file").c_str());
 
-    const std::string json_meno = v.json ? JsonText(meno) : "";
+    const std::string json_meno = v.json ? JsonMenoObrazu(meno) : "";
     for (int k = 0; k < pocet; k++) {
         const POINT& c = stav->centers[k];
         const RECT& r = stav->objekty[k];
         if (v.json)
             Pridaj(&s->vystup,
-                   "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
+                   "{%s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
                    "\"pixels\": %lld}\n",
                    json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
                    stav->bodov[k]);
@@ -221,7 +200,10 @@ bool SpustiVlakno(std::vector<std::thread>* vlakna, Praca& pracuj)
 
 }  // namespace
 
-std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadiacich(text) + "\n"; }
+std::string RiadokChyby(const char* text)
+{
+    return TextPreVystup("zentrivo-scan: " + BezRiadiacich(text) + "\n", stderr);
+}
 
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
@@ -251,7 +233,7 @@ int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
         stav.vyber = VyberBodov{v.farebne, v.farba, v.tolerancia};
         for (size_t k; (k = dalsi++) < n;) {
             ZacniObraz(&pamat, &stav);
-            SpracujJeden(v, mena[k], s_menom ? std::string(mena[k]) + ":" : std::string(), vstup, &pamat, &stav,
+            SpracujJeden(v, mena[k], s_menom ? TextPreVystup(mena[k], out) + ":" : std::string(), vstup, &pamat, &stav,
                          &vysledky[k]);
             SkonciObraz(&pamat);
             std::lock_guard<std::mutex> z(zamok);

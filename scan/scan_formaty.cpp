@@ -66,6 +66,7 @@ static int Pnm(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     ok = ok && PnmCislo(&c, &z, &hl->h);
     PnmPreskoc(&c, &z);
     ok = ok && PnmCislo(&c, &z, &max_hodnota);
+    hl->malo = NaKonci(&c);
     if (!ok) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (a number in its header is too long)");
     if (max_hodnota > 65535) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (largest value over 65535)");
     if (max_hodnota == 0) return Dovod(dovod, miesto, "the PPM/PGM image is damaged (largest value 0)");
@@ -73,9 +74,10 @@ static int Pnm(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     // The samples start right after the character that ends the largest value.
     hl->max_hodnota = max_hodnota;
     hl->pixely_od = c.pos;
-    if (!aj_data) return 1;
     const unsigned long long potreba =
         (unsigned long long)hl->w * (unsigned long long)hl->h * zloziek * (max_hodnota > 255 ? 2 : 1);
+    hl->najviac = c.pos + potreba + kPriestorZaPixelmi;
+    if (!aj_data) return 1;
     if (n - c.pos < potreba)
         return Dovod(dovod, miesto, "the PPM/PGM image is cut short (its header promises %llu bytes of pixels, %llu follow it)",
                      potreba, (unsigned long long)(n - c.pos));
@@ -113,6 +115,19 @@ static int Bmp(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
     // Rows run bottom up, or top down when the height is negative.
     hl->h = h < 0 ? -h : h;
     if (hl->w <= 0 || hl->h == 0) return Dovod(dovod, miesto, "%s", kBezPixelov);
+    {
+        // Rows from the pixel offset on (past the header, its masks and a palette of 256 colours at
+        // most, or the image is damaged), each padded to 4 bytes; a colour profile may follow them.
+        const unsigned long long riadok = ((unsigned long long)hl->w * bitov + 31) / 32 * 4;
+        const unsigned long long najdalej = 14ull + velkost + 12 + 256 * 4;
+        unsigned long long koniec = ((uint32_t)ofset < najdalej ? (uint32_t)ofset : najdalej) +
+                                    riadok * (unsigned long long)hl->h;
+        if (velkost == 124) {
+            const unsigned long long profil = 14ull + Le32(d + 14 + 112) + Le32(d + 14 + 116);
+            if (profil > koniec) koniec = profil < koniec + kPriestorPriloh ? profil : koniec + kPriestorPriloh;
+        }
+        hl->najviac = koniec + kPriestorZaPixelmi;
+    }
     if (!aj_data) return 1;
 
     // Three colour masks follow the 40- and 56-byte headers of 16- and 32-bit bit-field images.
@@ -170,8 +185,16 @@ static int Tga(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj_dat
 {
     hl->w = Le16(d + 12);
     hl->h = Le16(d + 14);
-    if (!aj_data) return 1;
     const bool paletovy = d[1] == 1, behy = d[2] >= 8;
+    {
+        // Header, image id, palette and pixels (a count byte for each pixel at worst when run-length
+        // coded), then the footer's room and its table of 4 bytes a row.
+        const unsigned long long farba_palety = (d[7] + 7) / 8, bod = (d[16] + 7) / 8;
+        const unsigned long long pixelov = (unsigned long long)hl->w * (unsigned long long)hl->h;
+        hl->najviac = 18 + (unsigned long long)d[0] + (paletovy ? Le16(d + 3) + Le16(d + 5) * farba_palety : 0) +
+                      pixelov * (bod + (behy ? 1 : 0)) + 4 * (unsigned long long)hl->h + kPriestorZaPixelmi;
+    }
+    if (!aj_data) return 1;
     const int bitov_farby = paletovy ? d[7] : d[16];
     // Bytes of one colour: 15- and 16-bit colours are read as two bytes, grey with alpha too.
     int farba;
@@ -222,19 +245,19 @@ static int Rozober(const unsigned char* d, size_t n, HlavickaObrazu* hl, bool aj
 
 int CitajHlavicku(const unsigned char* d, size_t n, HlavickaObrazu* hl, char* dovod, size_t miesto)
 {
-    hl->w = hl->h = 0;
+    *hl = HlavickaObrazu{};
     size_t k = 0;
     while (k < n && d[k] == 0xFF) k++;
     if (k > 0 && k < n && d[k] == 0xD8) {
-        *hl = HlavickaObrazu{kJpeg, "JPEG", 0, 0};
+        *hl = HlavickaObrazu{kJpeg, "JPEG", 0, 0, 0, false};
     } else if (n >= 8 && memcmp(d, kPngPodpis, sizeof kPngPodpis) == 0) {
-        *hl = HlavickaObrazu{kPng, "PNG", 0, 0};
+        *hl = HlavickaObrazu{kPng, "PNG", 0, 0, 0, false};
     } else if (n >= 2 && d[0] == 'B' && d[1] == 'M') {
-        *hl = HlavickaObrazu{kBmp, "BMP", 0, 0};
+        *hl = HlavickaObrazu{kBmp, "BMP", 0, 0, 0, false};
     } else if (n >= 2 && d[0] == 'P' && (d[1] == '5' || d[1] == '6')) {
-        *hl = HlavickaObrazu{kPnm, "PPM/PGM", 0, 0};
+        *hl = HlavickaObrazu{kPnm, "PPM/PGM", 0, 0, 0, false};
     } else if (JeTga(d, n)) {
-        *hl = HlavickaObrazu{kTga, "TGA", 0, 0};
+        *hl = HlavickaObrazu{kTga, "TGA", 0, 0, 0, false};
     } else {
         return Dovod(dovod, miesto, "not a PNG, BMP, PPM/PGM, TGA or JPEG image");
     }

@@ -1,10 +1,7 @@
-// Reading an image as a desktop snapshot: the whole file into memory, the header's size against the
-// limit, the layout against the data's length, and only then the decoder.
+// Reading an image held in memory as a desktop snapshot: the header's size against the limit, the
+// layout against the data's length, and only then the decoder.
 #include "scan/scan_obraz.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,17 +19,7 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
         snprintf(chyba, miesto, "%s: %s", meno, dovod);
         return nullptr;
     }
-    const long long pixelov = hl.w * hl.h;
-    if (max_pixelov > 0 && pixelov > max_pixelov) {
-        snprintf(chyba, miesto, "%s: %lld x %lld is %lld pixels, over the limit of %lld (--max-pixels sets another)",
-                 meno, hl.w, hl.h, pixelov, max_pixelov);
-        return nullptr;
-    }
-    // The image must fit the program's result lists, whose count is a signed 32-bit number.
-    if (PoloziekZoznamu(hl.w, hl.h) == 0) {
-        snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
-        return nullptr;
-    }
+    if (!SkontrolujRozmer(hl, meno, max_pixelov, chyba, miesto)) return nullptr;
     if (!SkontrolujCelistvost(data, dlzka, hl, dovod, sizeof dovod)) {
         snprintf(chyba, miesto, "%s: %s", meno, dovod);
         return nullptr;
@@ -72,57 +59,18 @@ COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char*
     return farby;
 }
 
-// The whole of an open file in a block first `miest` bytes long (its size and one when known, so
-// that a regular file is read without growing), doubled until the file ends.
-static unsigned char* CitajDoKonca(FILE* f, size_t miest, size_t* dlzka)
+int SkontrolujRozmer(const HlavickaObrazu& hl, const char* meno, long long max_pixelov, char* chyba, size_t miesto)
 {
-    unsigned char* data = (unsigned char*)malloc(miest);
-    size_t precitane = 0;
-    while (data) {
-        precitane += fread(data + precitane, 1, miest - precitane, f);
-        if (precitane < miest) break;
-        unsigned char* vacsie = miest <= SIZE_MAX / 2 ? (unsigned char*)realloc(data, miest * 2) : nullptr;
-        if (!vacsie) free(data);
-        data = vacsie;
-        miest *= 2;
+    const long long pixelov = hl.w * hl.h;
+    if (max_pixelov > 0 && pixelov > max_pixelov) {
+        snprintf(chyba, miesto, "%s: %lld x %lld is %lld pixels, over the limit of %lld (--max-pixels sets another)",
+                 meno, hl.w, hl.h, pixelov, max_pixelov);
+        return 0;
     }
-    *dlzka = precitane;
-    return data;
-}
-
-unsigned char* CitajCelySubor(FILE* f, size_t* dlzka) { return CitajDoKonca(f, 65536, dlzka); }
-
-COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, char* chyba, size_t miesto)
-{
-    struct stat info;
-    if (stat(subor, &info) != 0) {
-        snprintf(chyba, miesto, "%s: %s", subor, strerror(errno));
-        return nullptr;
+    // The image must fit the program's result lists, whose count is a signed 32-bit number.
+    if (PoloziekZoznamu(hl.w, hl.h) == 0) {
+        snprintf(chyba, miesto, "%s: the image is too large (%lld x %lld)", meno, hl.w, hl.h);
+        return 0;
     }
-    if (S_ISDIR(info.st_mode)) {
-        snprintf(chyba, miesto, "%s: is a directory, not an image", subor);
-        return nullptr;
-    }
-    FILE* f = fopen(subor, "rb");
-    if (!f) {
-        snprintf(chyba, miesto, "%s: %s", subor, strerror(errno));
-        return nullptr;
-    }
-    size_t dlzka = 0;
-    const size_t miest = S_ISREG(info.st_mode) && info.st_size > 0 ? (size_t)info.st_size + 1 : 65536;
-    unsigned char* data = CitajDoKonca(f, miest, &dlzka);
-    const bool zlyhalo = ferror(f) != 0;
-    const int chyba_citania = errno;
-    fclose(f);
-    if (!data || zlyhalo) {
-        if (data)
-            snprintf(chyba, miesto, "%s: %s", subor, strerror(chyba_citania));
-        else
-            snprintf(chyba, miesto, "%s: not enough memory to read the file", subor);
-        free(data);
-        return nullptr;
-    }
-    COLORREF* farby = CitajObrazZPamate(data, dlzka, subor, max_pixelov, w, h, chyba, miesto);
-    free(data);
-    return farby;
+    return 1;
 }

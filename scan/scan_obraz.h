@@ -1,9 +1,9 @@
 // Reading an image as a desktop snapshot: one colour value per pixel.
 #pragma once
 #include <cstddef>
-#include <cstdio>
 
 #include "common/wintypes.h"
+#include "scan/scan_formaty.h"
 
 // The default largest image in pixels: the threshold at which Pillow raises its decompression-bomb
 // error, familiar to users of image tools.
@@ -17,9 +17,6 @@ const long long kPredvoleneMaxPixelov = 178956970;
 COLORREF* CitajObrazZPamate(const unsigned char* data, size_t dlzka, const char* meno, long long max_pixelov,
                             int* w, int* h, char* chyba, size_t miesto);
 
-// Reads the whole file `subor`, then decodes it as CitajObrazZPamate does.
-COLORREF* CitajObraz(const char* subor, long long max_pixelov, int* w, int* h, char* chyba, size_t miesto);
-
-// The whole of an open file (standard input too) in a new malloc'd block, its length in *dlzka;
-// nullptr when memory runs out. ferror(f) tells a failed read.
-unsigned char* CitajCelySubor(FILE* f, size_t* dlzka);
+// The header's size against the pixel limit and the program's largest image: 0 with the one-line
+// reason naming `meno` in chyba when the image is refused.
+int SkontrolujRozmer(const HlavickaObrazu& hl, const char* meno, long long max_pixelov, char* chyba, size_t miesto);

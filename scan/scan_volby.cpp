@@ -9,7 +9,7 @@
 
 const char* const kScanPouzitie =
     "Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] [--out FILE]\n"
-    "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
+    "                     [--max-pixels N] [--max-bytes N] [-j N] [--time] (IMAGE... | --screen)\n"
     "       zentrivo-scan --help | --version\n"
     "       zentrivo-scan [OPTION...] --screen (--watch | --until N) [--timeout SECONDS] [--interval MS]\n"
     "\n"
@@ -30,6 +30,8 @@ const char* const kScanPouzitie =
     "  --out FILE         also write the centres to FILE, one \"x,y\" line with CR LF each (one image only)\n"
     "  --max-pixels N     refuse an image of more than N pixels before decoding it, 0 for no limit\n"
     "                     (default 178956970)\n"
+    "  --max-bytes N      refuse an image whose data go on past N bytes (default: the most its header's\n"
+    "                     size can take in its format, and 4 MB of other data)\n"
     "  -j N               search the images on N threads (default: one for each processor); the output\n"
     "                     is the same as with -j 1\n"
     "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
@@ -114,7 +116,7 @@ static int CitajObdlznik(const char* text, RECT* r, char* chyba, size_t miesto)
 // Whether the option a takes the next argument as its value.
 static bool SHodnotou(const char* a)
 {
-    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "-j"})
+    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "--max-bytes", "-j"})
         if (strcmp(a, v) == 0) return true;
     return SHodnotouSledovania(a);
 }
@@ -130,6 +132,10 @@ static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba,
     if (strcmp(a, "--exclude") == 0) return CitajObdlznik(h, &v->vylucene, chyba, miesto);
     if (strcmp(a, "--max-pixels") == 0 && (!CitajCislo64(h, strlen(h), &v->max_pixelov) || v->max_pixelov < 0)) {
         snprintf(chyba, miesto, "--max-pixels needs a whole number 0 or more, not '%s'", h);
+        return 0;
+    }
+    if (strcmp(a, "--max-bytes") == 0 && (!CitajCislo64(h, strlen(h), &v->max_bajtov) || v->max_bajtov < 1)) {
+        snprintf(chyba, miesto, "--max-bytes needs a whole number 1 or more, not '%s'", h);
         return 0;
     }
     if (strcmp(a, "--out") == 0) {

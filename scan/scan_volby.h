@@ -15,6 +15,7 @@ struct ScanVolby {
     bool json = false;                  // --json: one JSON object a line
     bool cas = false;                   // --time: the search's own time on standard error
     long long max_pixelov = kPredvoleneMaxPixelov;  // --max-pixels: largest image read; 0 no limit
+    long long max_bajtov = 0;           // --max-bytes: most bytes of an image read; 0 what its header allows
     int vlakna = 0;                     // -j: threads; 0 one for each processor
     bool obrazovka = false;             // --screen: the live screen instead of image files
     const char* vystup = nullptr;       // --out: the centres file

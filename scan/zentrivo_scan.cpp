@@ -9,6 +9,7 @@
 int main(int argc, char** argv)
 {
     PripravProces();
+    argv = ArgumentyUtf8(&argc, argv);
     char chyba[1024];
     ScanVolby v;
     if (!CitajVolby(argc - 1, argv + 1, &v, chyba, sizeof chyba)) {

@@ -58,12 +58,13 @@ gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.cpp)
 target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
 add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_cas_test.cpp scan_pomoc.cpp
-               subory_pomoc.cpp)
+               subory_pomoc.cpp scan_citanie_test.cpp scan_mena_test.cpp)
 target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
 add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE
   ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>" MAKE_DESKTOP="$<TARGET_FILE:scan_make_desktop>"
   SAMPLE_DESKTOP="${CMAKE_SOURCE_DIR}/tools/sample/desktop.png" SCAN_TMP="${CMAKE_CURRENT_BINARY_DIR}/scan_tmp"
+  FUZZ_KORPUS="${CMAKE_SOURCE_DIR}/fuzz/korpus"
   ZENTRIVO_VERZIA="${PROJECT_VERSION}")
 gtest_discover_tests(scan_tests TEST_PREFIX scan.)
 # --screen on a virtual display whose root window shows the sample desktop, with and without the

@@ -31,7 +31,7 @@ TEST(ScanCommand, HelpPrintsTheUsage)
     EXPECT_EQ(b.kod, 0);
     EXPECT_EQ(b.out.rfind("Usage: zentrivo-scan [--band B] [--min N] [--fill P] [--exclude L,T,R,B] [--rects | --json] "
                           "[--out FILE]\n"
-                          "                     [--max-pixels N] [-j N] [--time] (IMAGE... | --screen)\n"
+                          "                     [--max-pixels N] [--max-bytes N] [-j N] [--time] (IMAGE... | --screen)\n"
                           "       zentrivo-scan --help | --version\n",
                           0),
               0u);
@@ -168,6 +168,26 @@ TEST(ScanCommand, CutShortDamagedAndBombImagesAreRefused)
     orez("behy.tga", Obsah(a + "/behy.tga").size() / 2, "pol_behy.tga");
     orez("cely.jpg", Obsah(a + "/cely.jpg").size() * 2 / 3, "pol.jpg");
     orez("cely.jpg", -2, "bez_konca.jpg");
+    // Coded data cut short with the end marker put back (baseline, and a progressive image of the fuzz
+    // seeds, past their seven settings bytes), a progressive image without its last scans, and a
+    // JPEG whose DC sums overflow.
+    auto s_koncom = [&](const std::string& jpg, size_t dlzka, const char* novy) {
+        Zapis(a + "/" + novy, jpg.substr(0, dlzka) + "\xFF\xD9");
+    };
+    auto tretina_skenu = [](const std::string& jpg) {  // a third into the first scan's coded data
+        const size_t sken = jpg.find("\xFF\xDA") + 2;
+        const size_t data = sken + ((unsigned char)jpg[sken] << 8 | (unsigned char)jpg[sken + 1]);
+        size_t koniec = data;
+        while ((koniec = jpg.find('\xFF', koniec + 1)) != std::string::npos && jpg[koniec + 1] == 0) {
+        }
+        return data + (koniec - data) / 3;
+    };
+    const std::string zakladny = Obsah(a + "/cely.jpg"), progresivny = Obsah(FUZZ_KORPUS "/progresivny.jpg").substr(7);
+    ASSERT_NE(progresivny.find("\xFF\xDA"), std::string::npos);
+    s_koncom(zakladny, tretina_skenu(zakladny), "tretina.jpg");
+    s_koncom(progresivny, tretina_skenu(progresivny), "tretina_progresivny.jpg");
+    s_koncom(progresivny, progresivny.rfind("\xFF\xDA"), "bez_skenov.jpg");
+    Zapis(a + "/dc.jpg", Obsah(FUZZ_KORPUS "/nalez_dc.jpg").substr(7));
     orez("cely.png", Obsah(a + "/cely.png").size() / 2, "pol.png");
     orez("cely.png", -12, "bez_iend.png");
 
@@ -222,6 +242,11 @@ TEST(ScanCommand, CutShortDamagedAndBombImagesAreRefused)
         {"run-length TGA half", "pol_behy.tga", kSkrateny},
         {"JPEG two thirds", "pol.jpg", kSkrateny},
         {"JPEG without its end marker", "bez_konca.jpg", kSkrateny},
+        {"JPEG coded data a third and the end marker", "tretina.jpg", "cut short (its coded data end"},
+        {"progressive JPEG coded data a third and the end marker", "tretina_progresivny.jpg",
+         "cut short (its coded data end"},
+        {"progressive JPEG without its last scans", "bez_skenov.jpg", "cut short (scans are missing)"},
+        {"JPEG whose DC sums overflow", "dc.jpg", "damaged (its DC values overflow)"},
         {"PNG half", "pol.png", kSkrateny},
         {"PNG without IEND", "bez_iend.png", kSkrateny},
         {"PNG with a bit flipped", "crc.png", "damaged (a chunk fails its CRC)"},

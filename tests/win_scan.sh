@@ -2,7 +2,8 @@
 # zentrivo-scan.exe under Wine, with tests/data/win_plocha.png on the root (tools/wine_testy.sh): on the
 # picture's file, on standard input, on two images on two threads and on the screen (once, waiting
 # with --until, watching) it gives what the native build's zentrivo-scan gives for the file; --out
-# never overwrites the image nor a FILE.tmp of the user's, and writes into the device NUL.
+# never overwrites the image nor a FILE.tmp of the user's, and writes into the device NUL; a name
+# outside the ANSI code page is opened and comes out whole in JSON.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -60,5 +61,15 @@ printf 'P5\n100 100\n255\n' >kratky.pgm
 "$scan" kratky.pgm 2>err_natyvne
 check "cut-short image" skonci 2 /dev/null kratky.pgm
 check "cut-short image: the native build's words" [ "$(tr -d '\r' <err)" = "$(cat err_natyvne)" ]
+# A name in two scripts, given in UTF-8 (Wine reads the arguments in the locale's character set, so
+# one that this machine has): opened by its wide name, and written in JSON as UTF-8, as the native
+# build writes it.
+meno='snímka-снимок.png'
+cp plocha.png "$meno"
+"$scan" "${volby[@]}" --json "$meno" >meno_natyvne
+LC_ALL=C.UTF-8 check "a name in two scripts" skonci 0 meno_natyvne "${volby[@]}" --json "$meno"
+# Its text lines follow the ANSI code page when redirected (Windows-1252 in that locale): no Cyrillic.
+LC_ALL=C.UTF-8 check "a name in two scripts: text lines in the ANSI code page" eval \
+  '[ "$(wine "$exe" "${volby[@]}" "$meno" plocha.png | head -n 1 | cut -d: -f1)" = "$(printf "sn\355mka-??????.png")" ]'
 check "--version" eval 'wine "$exe" --version 2>&1 | grep -qx "zentrivo-scan [0-9.]*"'
 vysledok
