@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "search/hladanie.h"
+#include "scan/plocha.h"
 #include "scan/scan_obraz.h"
 #include "scan/scan_platforma.h"
 #include "search/stredy_subor.h"
@@ -23,6 +24,7 @@ struct Spracovany {
     std::string vystup;    // the lines for standard output
     std::string hlasenie;  // the lines for standard error: timings, the failure
     bool zlyhal = false;
+    std::vector<int> monitor;  // with --screen: the monitor of each object
 };
 
 double Ms(std::chrono::steady_clock::time_point od)
@@ -116,11 +118,13 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
     const auto zaciatok = std::chrono::steady_clock::now();
     if (v.obrazovka) {
         // The screen is searched as it is read.
-        const char* sposob = "";
-        pocet = HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob, chyba,
-                                  sizeof chyba);
+        Plocha p;
+        pocet = HladajNaPloche(v.sposob, stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &p, chyba, sizeof chyba);
+        int vybrany = 0;
+        if (pocet >= 0 && v.monitor && !CitajMonitor(v.monitor, p.monitory, &vybrany, chyba, sizeof chyba)) pocet = -1;
+        if (pocet >= 0) pocet = NaPlochu(stav, pocet, p, vybrany, &s->monitor);
         if (pocet >= 0 && v.cas)
-            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
+            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), p.sposob, p.w, p.h);
     } else {
         COLORREF* farby = Citaj(v, meno, vstup, &w, &h, chyba, sizeof chyba);
         if (!farby) {
@@ -160,9 +164,9 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
         if (v.json)
             Pridaj(&s->vystup,
                    "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
-                   "\"pixels\": %lld}\n",
+                   "\"pixels\": %lld%s}\n",
                    json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
-                   stav->bodov[k]);
+                   stav->bodov[k], v.obrazovka ? (", \"monitor\": " + std::to_string(s->monitor[k])).c_str() : "");
         else if (v.obdlzniky)
             Pridaj(&s->vystup, "%s%d,%d,%d,%d,%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y, (int)r.left,
                    (int)r.top, (int)r.right, (int)r.bottom);
@@ -177,6 +181,7 @@ std::string RiadokChyby(const char* text) { return "zentrivo-scan: " + BezRiadia
 
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
+    if (v.monitory) return VypisMonitory(v.sposob, out, err);
     // The centres file may not overwrite the image it comes from (--out takes one image only).
     if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 && strcmp(v.obrazy[0], "-") != 0 &&
         TenIstySubor(v.vystup, v.obrazy[0])) {

@@ -17,6 +17,9 @@ struct ScanVolby {
     long long max_pixelov = kPredvoleneMaxPixelov;  // --max-pixels: largest image read; 0 no limit
     int vlakna = 0;                     // -j: threads; 0 one for each processor
     bool obrazovka = false;             // --screen: the live screen instead of image files
+    const char* sposob = nullptr;       // --screen=x11|wayland|portal; nullptr the platform's choice
+    const char* monitor = nullptr;      // --monitor N|NAME|primary|all; nullptr all
+    bool monitory = false;              // --list-monitors
     const char* vystup = nullptr;       // --out: the centres file
     std::vector<const char*> obrazy;    // the images in argument order; "-" is standard input
     bool pomoc = false;                 // --help

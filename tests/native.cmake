@@ -73,6 +73,10 @@ if(ZENTRIVO_X11 AND ZENTRIVO_XVFB)
   add_test(NAME scan.obrazovka COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_obrazovka.sh
            $<TARGET_FILE:zentrivo-scan> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_obrazovka)
   set_tests_properties(scan.obrazovka PROPERTIES TIMEOUT 120)
+  # Two RandR monitors: --list-monitors and --monitor (xrandr).
+  add_test(NAME scan.monitory COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_monitory.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_CURRENT_BINARY_DIR}/scan_monitory)
+  set_tests_properties(scan.monitory PROPERTIES TIMEOUT 60)
 endif()
 # --- end scan command ---
 

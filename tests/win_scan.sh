@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # zentrivo-scan.exe under Wine, with tests/data/win_plocha.png on the root (tools/wine_testy.sh): on the
 # picture's file, on standard input, on two images on two threads and on the screen it gives what the
-# native build's zentrivo-scan gives for the file; --out never overwrites the image.
+# native build's zentrivo-scan gives for the file; --out never overwrites the image; its monitors.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -12,7 +12,7 @@ cp "$obraz" plocha.png
 volby=(--band 4 --min 5 --fill 30)
 "$scan" "${volby[@]}" --rects plocha.png >subor
 "$scan" "${volby[@]}" --json plocha.png plocha.png >dva
-sed 's/"image": "plocha.png"/"image": "screen"/' <(head -n "$(wc -l <subor)" dva) >obrazovka
+sed 's/"image": "plocha.png"/"image": "screen"/; s/}$/, "monitor": 1}/' <(head -n "$(wc -l <subor)" dva) >obrazovka
 nutne "the native command finds objects in $obraz" test -s subor
 
 # skonci KOD OUTPUT ARGUMENTS...: the program under Wine (standard input from VSTUP) ends with exit code
@@ -42,5 +42,9 @@ printf 'P5\n100 100\n255\n' >kratky.pgm
 "$scan" kratky.pgm 2>err_natyvne
 check "cut-short image" skonci 2 /dev/null kratky.pgm
 check "cut-short image: the native build's words" [ "$(tr -d '\r' <err)" = "$(cat err_natyvne)" ]
+# Wine's one monitor is the whole display, the primary one, at scale 1.
+read -r sirka vyska < <(xdotool getdisplaygeometry)
+check "--list-monitors" eval '[ "$(wine "$exe" --list-monitors | jq -c "[.monitor, .primary, .x, .y, .width, .height, .scale]")" = \
+  "[1,true,0,0,$sirka,$vyska,1]" ]'
 check "--version" eval 'wine "$exe" --version 2>&1 | grep -qx "zentrivo-scan [0-9.]*"'
 vysledok

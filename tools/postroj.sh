@@ -172,3 +172,16 @@ zv_vzorova_plocha() {
     -fill '#1e1e1e' -draw 'rectangle 120,250 169,299' -fill '#3a3a3a' -draw 'rectangle 560,650 619,709' \
     -fill '#c02020' -draw 'rectangle 300,80 379,159' -fill '#20a040' -draw 'circle 940,400 940,440' "$1"
 }
+
+# RandR monitors in place of the display's one, each "NAME WxH+X+Y", the first holding the screen's
+# output (Xvfb keeps them while it runs: -noreset).
+zv_monitory() {
+  local m vystup=screen
+  for m in "$@"; do
+    read -r meno g <<<"$m"
+    [[ $g =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]] || return 1
+    xrandr --setmonitor "$meno" "${BASH_REMATCH[1]}/100x${BASH_REMATCH[2]}/100+${BASH_REMATCH[3]}+${BASH_REMATCH[4]}" $vystup \
+      >/dev/null || return 1
+    vystup=none
+  done
+}

@@ -6,7 +6,7 @@
 # 64-bit build.
 set -euo pipefail
 . "$(dirname "$0")/postroj.sh"
-spolocne=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev g++-mingw-w64-i686
+spolocne=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev libxrandr-dev x11-xserver-utils g++-mingw-w64-i686
   wine xvfb xdotool imagemagick jq clang libclang-rt-14-dev)
 sada32=("${spolocne[@]}" wine32)
 sada64=("${spolocne[@]}" g++-mingw-w64-x86-64-posix wine64)
