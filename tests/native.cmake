@@ -78,6 +78,14 @@ if(ZENTRIVO_X11 AND ZENTRIVO_XVFB)
            ${CMAKE_CURRENT_BINARY_DIR}/scan_monitory)
   set_tests_properties(scan.monitory PROPERTIES TIMEOUT 60)
 endif()
+# --screen on a headless sway, one output and two (sway, swaybg, grim).
+find_program(ZENTRIVO_SWAY sway)
+find_program(ZENTRIVO_GRIM grim)
+if(ZENTRIVO_WAYLAND AND ZENTRIVO_SWAY AND ZENTRIVO_GRIM)
+  add_test(NAME scan.wayland COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_wayland.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_wayland)
+  set_tests_properties(scan.wayland PROPERTIES TIMEOUT 120)
+endif()
 # --- end scan command ---
 
 # --- search speed: the search against the reference steps on large crowded scenes ---

@@ -23,7 +23,7 @@ ZV_STROM=$(cd "$ZV_KOREN" && realpath -m "${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PR
 # The program's texts are Windows-1250, which Wine takes from the locale's name.
 ZV_JAZYK=sk_SK.UTF-8
 ZV_LOGY=$ZV_KOREN/build/wine-logy # the logs of the display, the prefix and the programs
-ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC="" CHYBY=0
+ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC="" ZV_SWAY_ADR="" CHYBY=0
 
 zv_koniec() {
   local rc=$?
@@ -33,6 +33,7 @@ zv_koniec() {
   [ -n "$ZV_PREFIX" ] && WINEPREFIX=$ZV_PREFIX wineserver -k 2>/dev/null
   kill $ZV_XVFB 2>/dev/null
   wait 2>/dev/null
+  [ -z "$ZV_SWAY_ADR" ] || rm -rf "$ZV_SWAY_ADR"
   exit "$rc"
 }
 trap zv_koniec EXIT
@@ -72,6 +73,7 @@ zv_displej() {
   ZV_XVFB=$!
   zv_cakaj 20 test -s "$ZV_LOGY/displej" || { echo "Xvfb did not start, see $ZV_LOGY/xvfb.log" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$ZV_LOGY/displej")"
+  unset WAYLAND_DISPLAY # the programs read this display, not a Wayland session's
 }
 
 # The template prefix $1, made once with wineboot on the display: Wine draws the frames itself
@@ -184,4 +186,45 @@ zv_monitory() {
       >/dev/null || return 1
     vystup=none
   done
+}
+
+# A headless sway whose one output HEADLESS-1 shows picture $1 at its own size, with no XWayland. sway
+# refuses to run as root: root runs it as the system user zv-sway (made the first time), in a runtime
+# directory of its own that goes at the end. Sets WAYLAND_DISPLAY, XDG_RUNTIME_DIR and SWAYSOCK.
+zv_sway() {
+  local a=() v
+  [ "$(id -u)" != 0 ] || {
+    id zv-sway >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin zv-sway || return 1
+    a=(setpriv --reuid zv-sway --regid zv-sway --clear-groups)
+  }
+  ZV_SWAY_ADR=$(mktemp -d /tmp/zv-sway.XXXXXX) && cp "$1" "$ZV_SWAY_ADR/pozadie.png" || return 1
+  v=$(identify -format '%wx%h' "$1") || return 1
+  printf 'xwayland disable\noutput HEADLESS-1 resolution %s position 0 0 bg %s stretch\n' "$v" \
+    "$ZV_SWAY_ADR/pozadie.png" >"$ZV_SWAY_ADR/config"
+  [ "$(id -u)" != 0 ] || chown -R zv-sway "$ZV_SWAY_ADR"
+  "${a[@]}" env -i PATH="$PATH" XDG_RUNTIME_DIR="$ZV_SWAY_ADR" WLR_BACKENDS=headless WLR_RENDERER=pixman \
+    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$ZV_SWAY_ADR/config" >"$ZV_LOGY/sway.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  export XDG_RUNTIME_DIR=$ZV_SWAY_ADR WAYLAND_DISPLAY=wayland-1
+  zv_cakaj 20 eval 'export SWAYSOCK=$(ls "$ZV_SWAY_ADR"/sway-ipc.*.sock) && swaymsg -t get_outputs' ||
+    { echo "sway did not start, see $ZV_LOGY/sway.log" >&2; return 1; }
+  zv_cakaj 10 zv_vystup_ukazuje HEADLESS-1 "$1" || { echo "HEADLESS-1 does not show $1" >&2; return 1; }
+}
+# Whether sway's output $1 shows picture $2, compared as raw RGB bytes.
+zv_vystup_ukazuje() {
+  cmp -s <(convert "$2" -depth 8 rgb:-) <(grim -t ppm -o "$1" - | convert ppm:- -depth 8 rgb:-)
+}
+# Shows picture $2 at its own size on sway's output $1, and checks that the output shows it.
+zv_sway_pozadie() {
+  local v
+  v=$(identify -format '%wx%h' "$2") && cp "$2" "$ZV_SWAY_ADR/$1.png" || return 1
+  [ "$(id -u)" != 0 ] || chown zv-sway "$ZV_SWAY_ADR/$1.png" || return 1
+  swaymsg output "$1" resolution "$v" bg "$ZV_SWAY_ADR/$1.png" stretch >/dev/null || return 1
+  zv_cakaj 10 zv_vystup_ukazuje "$1" "$2" || { echo "$1 does not show $2" >&2; return 1; }
+}
+# One more output of that sway, the next HEADLESS-N, at desktop point ($2, $3), showing picture $1.
+zv_sway_vystup() {
+  local n
+  n=$(swaymsg -t get_outputs | jq length) && swaymsg create_output >/dev/null &&
+    swaymsg -- output "HEADLESS-$((n + 1))" position "$2" "$3" >/dev/null && zv_sway_pozadie "HEADLESS-$((n + 1))" "$1"
 }

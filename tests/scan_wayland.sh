@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# zentrivo-scan --screen on a headless sway (the screencopy of a wlroots compositor): on one output it
+# finds what the scan of grim's capture finds; with a second output left of the first, the list, every
+# position in the desktop's coordinates, --monitor 2, and an object across the seam kept whole, as in
+# one picture of the whole desktop. No compositor: exit 2, one line.
+# Usage: scan_wayland.sh ZENTRIVO_SCAN PICTURE DIRECTORY
+set -uo pipefail
+. "$(dirname "$0")/../tools/postroj.sh"
+scan=$1 obraz=$2 ZV_LOGY=$3
+rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1
+unset DISPLAY
+
+zv_sway "$obraz" || exit 1
+grim -o HEADLESS-1 zachyt.png
+"$scan" --fill 50 --min 5 --rects zachyt.png >zo_snimky
+"$scan" --fill 50 --min 5 --rects --time --screen >z_obrazovky 2>cas
+check "grim's capture: objects found" test -s zo_snimky
+check "--screen finds the same" diff zo_snimky z_obrazovky
+check "screencopy used" grep -q '^screen: .* (screencopy, 1024 x 768)$' cas || cat cas
+
+# HEADLESS-2, 400 x 300, at (-400, 0): a square of its own and half of one whose other half is on
+# HEADLESS-1. The desktop as one picture: the gap below HEADLESS-2 shows no grey.
+convert -size 400x300 xc:white -fill black -draw 'rectangle 50,50 99,99' -draw 'rectangle 350,100 399,159' lavy.png
+convert -size 1024x768 xc:white -fill black -draw 'rectangle 0,100 59,159' -draw 'rectangle 300,300 379,379' pravy.png
+convert -size 1424x768 xc:red lavy.png -composite pravy.png -geometry +400+0 -composite cela.png
+nutne "two outputs" eval 'zv_sway_vystup lavy.png -400 0 && zv_sway_pozadie HEADLESS-1 pravy.png'
+"$scan" --rects cela.png | awk -F, -v OFS=, '{ print $1 - 400, $2, $3 - 400, $4, $5 - 400, $6 }' >plocha
+"$scan" --list-monitors | jq -c '[.monitor, .name, .x, .y, .width, .height]' >zoznam
+check "--list-monitors: both outputs" diff - zoznam <<'KONIEC'
+[1,"HEADLESS-1",0,0,1024,768]
+[2,"HEADLESS-2",-400,0,400,300]
+KONIEC
+"$scan" --screen --rects >vsetky
+check "the desktop's objects, the one across the seam whole" diff plocha vsetky
+"$scan" --screen --rects --monitor 2 >druhy
+check "--monitor 2: the one centred there" diff <(awk -F, '$1 < 0' plocha) druhy
+
+check "no compositor: exit 2, one line" \
+  eval '! WAYLAND_DISPLAY=ziadny "$scan" --screen=wayland 2>err && [ "$(wc -l <err)" = 1 ] && grep -q ziadny err'
+vysledok
