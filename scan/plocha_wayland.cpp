@@ -7,6 +7,7 @@
 #include <wayland-client.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -165,6 +166,13 @@ int Spoj(Spojenie* s, bool* nedostupne, char* chyba, size_t miesto)
     *nedostupne = true;
     if (!meno || !*meno) {
         snprintf(chyba, miesto, "no Wayland compositor to read (WAYLAND_DISPLAY is not set)");
+        return 0;
+    }
+    // libwayland's own complaints would make a second line; the reason is ours to give.
+    wl_log_set_handler_client([](const char*, va_list) {});
+    const char* adresar = getenv("XDG_RUNTIME_DIR");
+    if (meno[0] != '/' && (!adresar || !*adresar)) {
+        snprintf(chyba, miesto, "cannot reach the Wayland compositor '%s' (XDG_RUNTIME_DIR is not set)", meno);
         return 0;
     }
     s->d = wl_display_connect(nullptr);

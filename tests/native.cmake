@@ -86,6 +86,15 @@ if(ZENTRIVO_WAYLAND AND ZENTRIVO_SWAY AND ZENTRIVO_GRIM)
            ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_wayland)
   set_tests_properties(scan.wayland PROPERTIES TIMEOUT 120)
 endif()
+# --screen through the desktop portal: a stand-in portal on a private session bus (dbus-daemon).
+find_program(ZENTRIVO_DBUS_DAEMON dbus-daemon)
+if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON)
+  add_executable(portal_nahrada portal_nahrada.cpp)
+  target_link_libraries(portal_nahrada PRIVATE PkgConfig::ZENTRIVO_SYSTEMD)
+  add_test(NAME scan.portal COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal.sh $<TARGET_FILE:zentrivo-scan>
+           $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal)
+  set_tests_properties(scan.portal PROPERTIES TIMEOUT 60)
+endif()
 # --- end scan command ---
 
 # --- search speed: the search against the reference steps on large crowded scenes ---

@@ -228,3 +228,20 @@ zv_sway_vystup() {
   n=$(swaymsg -t get_outputs | jq length) && swaymsg create_output >/dev/null &&
     swaymsg -- output "HEADLESS-$((n + 1))" position "$2" "$3" >/dev/null && zv_sway_pozadie "HEADLESS-$((n + 1))" "$1"
 }
+
+# A private session bus, its address in DBUS_SESSION_BUS_ADDRESS, ended with the script.
+zv_zbernica() {
+  : >"$ZV_LOGY/zbernica"
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$ZV_LOGY/zbernica" >"$ZV_LOGY/dbus.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 test -s "$ZV_LOGY/zbernica" || { echo "dbus-daemon did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$ZV_LOGY/zbernica")
+}
+# The stand-in portal "$@" (tests/portal_nahrada.cpp) on that bus in place of the last one; its lines
+# go to $ZV_LOGY/portal.log.
+zv_portal() {
+  [ -z "${ZV_PORTAL:-}" ] || { kill "$ZV_PORTAL" && wait "$ZV_PORTAL"; } 2>/dev/null
+  "$@" >"$ZV_LOGY/portal.log" 2>&1 &
+  ZV_PORTAL=$! ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/portal.log" || { echo "the stand-in portal did not start" >&2; return 1; }
+}

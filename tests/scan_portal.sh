@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# zentrivo-scan --screen through the desktop portal, against a stand-in portal on a private session bus
+# (tests/portal_nahrada.cpp): in a Wayland session whose compositor cannot be reached it takes the
+# portal, finds what the scan of the picture finds and leaves no picture behind. No bus, no portal, a
+# refusal and a portal that never answers: exit 2, one line each.
+# Usage: scan_portal.sh ZENTRIVO_SCAN STAND_IN PICTURE DIRECTORY
+set -uo pipefail
+. "$(dirname "$0")/../tools/postroj.sh"
+scan=$1 nahrada=$2 obraz=$3 ZV_LOGY=$4
+rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY/obrazky" && cd "$ZV_LOGY" || exit 1
+unset DISPLAY
+export WAYLAND_DISPLAY=ziadny
+
+# skonci TEXT ARGUMENTS...: exit 2 and one standard-error line holding TEXT.
+skonci() {
+  "$scan" "${@:2}" >out 2>err
+  [ $? = 2 ] && [ ! -s out ] && [ "$(wc -l <err)" = 1 ] && grep -q "$1" err && return
+  tail -n +1 out err
+  return 1
+}
+check "no session bus" eval 'DBUS_SESSION_BUS_ADDRESS=unix:path=$PWD/ziadna skonci "no session bus" --screen=portal'
+zv_zbernica || exit 1
+check "no portal" skonci "no desktop portal" --screen=portal
+
+zv_portal "$nahrada" answers "$obraz" "$PWD/obrazky" || exit 1
+"$scan" --rects "$obraz" >zo_suboru
+"$scan" --rects --time --screen >z_portalu 2>cas
+check "the portal's picture: what the file gives" diff zo_suboru z_portalu
+check "the portal taken when the compositor cannot be reached" grep -q '^screen: .* (portal, ' cas || cat cas
+check "no picture left behind" [ -z "$(ls obrazky)" ]
+
+zv_portal "$nahrada" refuses || exit 1
+check "refused: says how to allow it" skonci "refused.*permission" --screen
+zv_portal "$nahrada" silent || exit 1
+check "never answers" skonci "did not answer" --screen=portal
+check "never answers: the request closed" grep -q '^closed' portal.log
+vysledok
