@@ -14,8 +14,9 @@
 static void MonitoryRandR(Display* d, Window koren, std::vector<Monitor>* m)
 {
 #ifdef ZENTRIVO_XRANDR
-    int udalost, chyba, hlavna = 0, vedlajsia = 0;
-    if (!XRRQueryExtension(d, &udalost, &chyba) || !XRRQueryVersion(d, &hlavna, &vedlajsia)) return;
+    int kod, udalost, chyba, hlavna = 0, vedlajsia = 0;
+    // Asked of the core protocol first: libXrandr keeps a block for a server without the extension.
+    if (!XQueryExtension(d, "RANDR", &kod, &udalost, &chyba) || !XRRQueryVersion(d, &hlavna, &vedlajsia)) return;
     if (hlavna * 100 + vedlajsia < 105) return;  // monitors came with RandR 1.5
     int n = 0;
     XRRMonitorInfo* info = XRRGetMonitors(d, koren, True, &n);
