@@ -95,6 +95,15 @@ if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON)
            $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal)
   set_tests_properties(scan.portal PROPERTIES TIMEOUT 60)
 endif()
+# The real portal on a headless sway (xdg-desktop-portal, -wlr and -gtk, pipewire).
+find_program(ZENTRIVO_XDP_WLR xdg-desktop-portal-wlr PATHS /usr/libexec /usr/lib NO_DEFAULT_PATH)
+find_program(ZENTRIVO_PIPEWIRE pipewire)
+if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON AND ZENTRIVO_WAYLAND AND ZENTRIVO_SWAY AND ZENTRIVO_GRIM AND ZENTRIVO_XDP_WLR
+   AND ZENTRIVO_PIPEWIRE)
+  add_test(NAME scan.portal_wlr COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal_wlr.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal_wlr)
+  set_tests_properties(scan.portal_wlr PROPERTIES TIMEOUT 90)
+endif()
 # --- end scan command ---
 
 # --- search speed: the search against the reference steps on large crowded scenes ---

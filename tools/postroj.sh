@@ -245,3 +245,23 @@ zv_portal() {
   ZV_PORTAL=$! ZV_PIDY="$ZV_PIDY $!"
   zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/portal.log" || { echo "the stand-in portal did not start" >&2; return 1; }
 }
+# The real desktop portal for the sway above, on the bus above: the services it activates see sway's
+# environment; pipewire runs, without which the wlr backend does not start; xdg-desktop-portal-gtk
+# implements the Access interface that the portal's Screenshot needs (XDG_CURRENT_DESKTOP names GNOME
+# too, and no accessibility bus). The portal is started and waited for here: its first start takes
+# about 10 s, which a desktop's running portal has long behind it. zv_portal_povol yes|no sets the
+# screenshot permission, so that no dialog is asked.
+zv_portal_wlr() {
+  export XDG_CURRENT_DESKTOP=sway:GNOME NO_AT_BRIDGE=1 GTK_A11Y=none
+  dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP NO_AT_BRIDGE GTK_A11Y ||
+    return 1
+  pipewire >"$ZV_LOGY/pipewire.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { echo "pipewire did not start" >&2; return 1; }
+  zv_cakaj 40 busctl --user introspect org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.portal.Screenshot || { echo "the portal did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
+}
+zv_portal_povol() {
+  zv_cakaj 20 busctl --user call org.freedesktop.impl.portal.PermissionStore /org/freedesktop/impl/portal/PermissionStore \
+    org.freedesktop.impl.portal.PermissionStore SetPermission sbssas screenshot true screenshot "" 1 "$1"
+}
