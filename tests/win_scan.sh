@@ -46,5 +46,13 @@ check "cut-short image: the native build's words" [ "$(tr -d '\r' <err)" = "$(ca
 read -r sirka vyska < <(xdotool getdisplaygeometry)
 check "--list-monitors" eval '[ "$(wine "$exe" --list-monitors | jq -c "[.monitor, .primary, .x, .y, .width, .height, .scale]")" = \
   "[1,true,0,0,$sirka,$vyska,1]" ]'
+# At 144 DPI (150 %) the monitor is still the display's physical pixels, at scale 1.5, and the screen's
+# objects are where they were.
+dpi() { wine reg "$1" 'HKCU\Control Panel\Desktop' /v LogPixels "${@:2}" /f >/dev/null 2>&1; }
+dpi add /t REG_DWORD /d 144
+check "144 DPI: --list-monitors" eval '[ "$(wine "$exe" --list-monitors | jq -c "[.width, .height, .scale]")" = \
+  "[$sirka,$vyska,1.5]" ]'
+check "144 DPI: screen" skonci 0 obrazovka "${volby[@]}" --json --screen
+dpi delete
 check "--version" eval 'wine "$exe" --version 2>&1 | grep -qx "zentrivo-scan [0-9.]*"'
 vysledok
