@@ -25,6 +25,7 @@ struct Spracovany {
     std::string hlasenie;  // the lines for standard error: timings, the failure
     bool zlyhal = false;
     std::vector<int> monitor;  // with --screen: the monitor of each object
+    const char* sposob = "";   // and how the screen was read
 };
 
 double Ms(std::chrono::steady_clock::time_point od)
@@ -123,6 +124,7 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
         int vybrany = 0;
         if (pocet >= 0 && v.monitor && !CitajMonitor(v.monitor, p.monitory, &vybrany, chyba, sizeof chyba)) pocet = -1;
         if (pocet >= 0) pocet = NaPlochu(stav, pocet, p, vybrany, &s->monitor);
+        s->sposob = p.sposob;
         if (pocet >= 0 && v.cas)
             Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), p.sposob, p.w, p.h);
     } else {
@@ -161,12 +163,15 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
     for (int k = 0; k < pocet; k++) {
         const POINT& c = stav->centers[k];
         const RECT& r = stav->objekty[k];
+        // The screen's lines also say the object's monitor and how the screen was read.
+        const std::string plocha =
+            v.obrazovka ? ", \"monitor\": " + std::to_string(s->monitor[k]) + ", \"capture\": \"" + s->sposob + "\"" : "";
         if (v.json)
             Pridaj(&s->vystup,
                    "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
                    "\"pixels\": %lld%s}\n",
                    json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
-                   stav->bodov[k], v.obrazovka ? (", \"monitor\": " + std::to_string(s->monitor[k])).c_str() : "");
+                   stav->bodov[k], plocha.c_str());
         else if (v.obdlzniky)
             Pridaj(&s->vystup, "%s%d,%d,%d,%d,%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y, (int)r.left,
                    (int)r.top, (int)r.right, (int)r.bottom);

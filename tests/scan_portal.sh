@@ -19,7 +19,7 @@ skonci() {
   return 1
 }
 check "no session bus" eval 'DBUS_SESSION_BUS_ADDRESS=unix:path=$PWD/ziadna skonci "no session bus" --screen=portal'
-zv_zbernica || exit 1
+zv_zbernica bare || exit 1
 check "no portal" skonci "no desktop portal" --screen=portal
 
 zv_portal "$nahrada" answers "$obraz" "$PWD/obrazky" || exit 1

@@ -12,7 +12,7 @@ cp "$obraz" plocha.png
 volby=(--band 4 --min 5 --fill 30)
 "$scan" "${volby[@]}" --rects plocha.png >subor
 "$scan" "${volby[@]}" --json plocha.png plocha.png >dva
-sed 's/"image": "plocha.png"/"image": "screen"/; s/}$/, "monitor": 1}/' <(head -n "$(wc -l <subor)" dva) >obrazovka
+sed 's/"image": "plocha.png"/"image": "screen"/; s/}$/, "monitor": 1, "capture": "BitBlt"}/' <(head -n "$(wc -l <subor)" dva) >obrazovka
 nutne "the native command finds objects in $obraz" test -s subor
 
 # skonci KOD OUTPUT ARGUMENTS...: the program under Wine (standard input from VSTUP) ends with exit code

@@ -229,10 +229,18 @@ zv_sway_vystup() {
     swaymsg -- output "HEADLESS-$((n + 1))" position "$2" "$3" >/dev/null && zv_sway_pozadie "HEADLESS-$((n + 1))" "$1"
 }
 
-# A private session bus, its address in DBUS_SESSION_BUS_ADDRESS, ended with the script.
+# A private session bus, its address in DBUS_SESSION_BUS_ADDRESS, ended with the script. With "bare"
+# it starts no service of the system's on demand (an installed portal among them).
 zv_zbernica() {
+  local konfig=(--session)
   : >"$ZV_LOGY/zbernica"
-  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$ZV_LOGY/zbernica" >"$ZV_LOGY/dbus.log" 2>&1 &
+  [ "${1:-}" != bare ] || {
+    printf '%s\n' '<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>' \
+      '<policy context="default"><allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/></policy>' \
+      '</busconfig>' >"$ZV_LOGY/bus.conf"
+    konfig=(--config-file="$ZV_LOGY/bus.conf")
+  }
+  dbus-daemon "${konfig[@]}" --nofork --nopidfile --print-address=3 3>"$ZV_LOGY/zbernica" >"$ZV_LOGY/dbus.log" 2>&1 &
   ZV_PIDY="$ZV_PIDY $!"
   zv_cakaj 10 test -s "$ZV_LOGY/zbernica" || { echo "dbus-daemon did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
   export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$ZV_LOGY/zbernica")
