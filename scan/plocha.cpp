@@ -53,10 +53,12 @@ int MonitorBodu(const std::vector<Monitor>& m, int x, int y)
 {
     int najblizsi = 0;
     long long najmenej = LLONG_MAX;
+    // The distance outside [od, od + dlzka) along one axis, 0 inside.
+    auto mimo = [](int a, int od, int dlzka) -> long long {
+        return a < od ? (long long)od - a : a >= od + dlzka ? (long long)a - od - dlzka + 1 : 0;
+    };
     for (size_t k = 0; k < m.size(); k++) {
-        // The distance outside the rectangle along each axis, 0 inside.
-        const long long dx = x < m[k].x ? (long long)m[k].x - x : x >= m[k].x + m[k].sirka ? (long long)x - (m[k].x + m[k].sirka) + 1 : 0;
-        const long long dy = y < m[k].y ? (long long)m[k].y - y : y >= m[k].y + m[k].vyska ? (long long)y - (m[k].y + m[k].vyska) + 1 : 0;
+        const long long dx = mimo(x, m[k].x, m[k].sirka), dy = mimo(y, m[k].y, m[k].vyska);
         const long long d = dx * dx + dy * dy;
         if (d < najmenej) {
             najmenej = d;

@@ -96,7 +96,8 @@ int Volaj(sd_bus* bus, Odpoved* o, char* chyba, size_t miesto)
     if (r >= 0 && sd_bus_message_read(odpoved, "o", &ziadost) >= 0 && ziadost && cesta != ziadost)
         r = -EPROTO;  // a portal older than handle_token: its answer would go unseen
     if (r < 0) {
-        if (sd_bus_error_has_name(&e, SD_BUS_ERROR_SERVICE_UNKNOWN) || sd_bus_error_has_name(&e, SD_BUS_ERROR_NAME_HAS_NO_OWNER))
+        if (sd_bus_error_has_name(&e, SD_BUS_ERROR_SERVICE_UNKNOWN) ||
+            sd_bus_error_has_name(&e, SD_BUS_ERROR_NAME_HAS_NO_OWNER))
             snprintf(chyba, miesto, "no desktop portal on the session bus");
         else if (sd_bus_error_has_name(&e, SD_BUS_ERROR_UNKNOWN_METHOD) ||
                  sd_bus_error_has_name(&e, SD_BUS_ERROR_UNKNOWN_INTERFACE) ||
@@ -113,7 +114,8 @@ int Volaj(sd_bus* bus, Odpoved* o, char* chyba, size_t miesto)
     sd_bus_message_unref(volanie);
     const auto koniec = std::chrono::steady_clock::now() + std::chrono::seconds(kCakanieS);
     while (r >= 0 && !o->prisla) {
-        const auto zostava = std::chrono::duration_cast<std::chrono::microseconds>(koniec - std::chrono::steady_clock::now());
+        const auto zostava =
+            std::chrono::duration_cast<std::chrono::microseconds>(koniec - std::chrono::steady_clock::now());
         if (zostava.count() <= 0) break;
         r = sd_bus_process(bus, nullptr);
         if (r == 0) r = sd_bus_wait(bus, (uint64_t)zostava.count());

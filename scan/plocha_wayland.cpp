@@ -117,7 +117,8 @@ int Cakaj(wl_display* d, std::chrono::steady_clock::time_point koniec)
         wl_display_cancel_read(d);
         return 0;
     }
-    const auto zostava = std::chrono::duration_cast<std::chrono::milliseconds>(koniec - std::chrono::steady_clock::now());
+    const auto zostava =
+        std::chrono::duration_cast<std::chrono::milliseconds>(koniec - std::chrono::steady_clock::now());
     pollfd p = {wl_display_get_fd(d), POLLIN, 0};
     if (zostava.count() <= 0 || poll(&p, 1, (int)zostava.count()) <= 0) {
         wl_display_cancel_read(d);
@@ -263,7 +264,10 @@ void BufferyHotove(void* z_v, zwlr_screencopy_frame_v1* f)
 void Buffer(void* z, zwlr_screencopy_frame_v1* f, uint32_t format, uint32_t w, uint32_t h, uint32_t riadok)
 {
     Vystup* v = ((Ziadost*)z)->v;
-    if (!v->ma_format && Citany(format)) v->format = format, v->w = w, v->h = h, v->riadok = riadok, v->ma_format = true;
+    if (!v->ma_format && Citany(format)) {
+        v->format = format, v->w = w, v->h = h, v->riadok = riadok;
+        v->ma_format = true;
+    }
     if (zwlr_screencopy_frame_v1_get_version(f) < 3) BufferyHotove(z, f);
 }
 void Priznaky(void* z, zwlr_screencopy_frame_v1*, uint32_t f)
@@ -384,7 +388,8 @@ int HladajWayland(StavHladania* stav, RECT vylucene, int stupen, int min_velkost
         p->sposob = "screencopy";
         const int pas = p->h < kRiadkovPasu ? p->h : kRiadkovPasu;
         COLORREF* farby = (COLORREF*)malloc((size_t)p->w * (size_t)pas * sizeof(COLORREF));
-        if (p->w > 0 && p->h > 0 && farby && ZacniHladanie(stav, p->w, p->h) && Prejdi(s, *p, stav, VObraze(vylucene, *p), stupen, farby))
+        if (p->w > 0 && p->h > 0 && farby && ZacniHladanie(stav, p->w, p->h) &&
+            Prejdi(s, *p, stav, VObraze(vylucene, *p), stupen, farby))
             pocet = DokonciHladanie(stav, p->h, min_velkost, percento);
         if (pocet < 0) snprintf(chyba, miesto, "not enough memory to search a %d x %d desktop", p->w, p->h);
         free(farby);

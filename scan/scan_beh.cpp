@@ -120,13 +120,15 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
     if (v.obrazovka) {
         // The screen is searched as it is read.
         Plocha p;
-        pocet = HladajNaPloche(v.sposob, stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &p, chyba, sizeof chyba);
+        pocet =
+            HladajNaPloche(v.sposob, stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &p, chyba, sizeof chyba);
         int vybrany = 0;
         if (pocet >= 0 && v.monitor && !CitajMonitor(v.monitor, p.monitory, &vybrany, chyba, sizeof chyba)) pocet = -1;
         if (pocet >= 0) pocet = NaPlochu(stav, pocet, p, vybrany, &s->monitor);
         s->sposob = p.sposob;
         if (pocet >= 0 && v.cas)
-            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), p.sposob, p.w, p.h);
+            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), p.sposob, p.w,
+                   p.h);
     } else {
         COLORREF* farby = Citaj(v, meno, vstup, &w, &h, chyba, sizeof chyba);
         if (!farby) {
@@ -164,8 +166,9 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
         const POINT& c = stav->centers[k];
         const RECT& r = stav->objekty[k];
         // The screen's lines also say the object's monitor and how the screen was read.
-        const std::string plocha =
-            v.obrazovka ? ", \"monitor\": " + std::to_string(s->monitor[k]) + ", \"capture\": \"" + s->sposob + "\"" : "";
+        const std::string plocha = v.obrazovka ? ", \"monitor\": " + std::to_string(s->monitor[k]) +
+                                                     ", \"capture\": \"" + s->sposob + "\""
+                                               : "";
         if (v.json)
             Pridaj(&s->vystup,
                    "{\"image\": %s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "

@@ -29,6 +29,7 @@ check "--json: each object's monitor" diff <(awk -F, '{print $1 "," ($1 < 500 ? 
 check "no such monitor: exit 2, one line" eval '! "$scan" --screen --monitor 3 2>err && [ "$(wc -l <err)" = 1 ]'
 
 zv_displej 1000 400 -extension RANDR && zv_plocha plocha.png || exit 1
-check "no RandR: the root is the one monitor" [ "$("$scan" --list-monitors | jq -c '[.x, .y, .width, .height]')" = "[0,0,1000,400]" ]
+check "no RandR: the root is the one monitor" \
+  [ "$("$scan" --list-monitors | jq -c '[.x, .y, .width, .height]')" = "[0,0,1000,400]" ]
 check "no RandR: --monitor 1 is the whole screen" eval '"$scan" --screen --rects --monitor 1 | cmp -s cela -'
 vysledok
