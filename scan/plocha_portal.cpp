@@ -21,6 +21,7 @@ static const int kCakanieS = 10;
 namespace {
 
 struct Odpoved {
+    std::string portal;  // the unique name of the portal that took the call
     bool prisla = false;
     uint32_t kod = 2;
     std::string uri;
@@ -30,6 +31,9 @@ struct Odpoved {
 int NaOdpoved(sd_bus_message* m, void* data, sd_bus_error*)
 {
     Odpoved* o = (Odpoved*)data;
+    // Only the portal's own answer: another program on the bus could name any file to be removed.
+    const char* odosielatel = sd_bus_message_get_sender(m);
+    if (!odosielatel || o->portal != odosielatel) return 0;
     o->prisla = true;
     if (sd_bus_message_read(m, "u", &o->kod) < 0) o->kod = 2;
     if (sd_bus_message_enter_container(m, 'a', "{sv}") < 0) return 0;
@@ -95,6 +99,7 @@ int Volaj(sd_bus* bus, Odpoved* o, char* chyba, size_t miesto)
     const char* ziadost = nullptr;
     if (r >= 0 && sd_bus_message_read(odpoved, "o", &ziadost) >= 0 && ziadost && cesta != ziadost)
         r = -EPROTO;  // a portal older than handle_token: its answer would go unseen
+    if (r >= 0 && sd_bus_message_get_sender(odpoved)) o->portal = sd_bus_message_get_sender(odpoved);
     if (r < 0) {
         if (sd_bus_error_has_name(&e, SD_BUS_ERROR_SERVICE_UNKNOWN) ||
             sd_bus_error_has_name(&e, SD_BUS_ERROR_NAME_HAS_NO_OWNER))
@@ -150,7 +155,9 @@ int HladajPortalom(StavHladania* stav, RECT vylucene, int stupen, int min_velkos
     if (Volaj(bus, &o, chyba, miesto)) {
         const std::string subor = Cesta(o.uri);
         if (o.kod == 1) {
-            snprintf(chyba, miesto, "the desktop portal's screenshot was declined");
+            snprintf(chyba, miesto,
+                     "the desktop portal's screenshot was declined: allow it when the desktop asks, or in its "
+                     "privacy settings");
         } else if (o.kod != 0) {
             snprintf(chyba, miesto,
                      "the desktop portal refused the screenshot (no permission): allow screenshots without a dialog in "

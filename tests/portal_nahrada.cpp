@@ -1,7 +1,8 @@
 // A stand-in desktop portal on the session bus for zentrivo-scan's tests: Screenshot answers with a copy
 // of a picture written into a folder (as a portal writes into the user's pictures), refuses, or never
-// answers. Usage: portal_nahrada answers PICTURE FOLDER | refuses | silent. Prints "ready" once the
-// name is owned, and "closed" when a request is closed.
+// answers while another program on the bus sends that answer in its place. Usage: portal_nahrada
+// answers PICTURE FOLDER | refuses | impostor PICTURE FOLDER. Prints "ready" once the name is owned,
+// and "closed" when a request is closed.
 #include <systemd/sd-bus.h>
 
 #include <cstdio>
@@ -9,7 +10,8 @@
 #include <fstream>
 #include <string>
 
-static const char* g_rezim = "";    // answers, refuses or silent
+static const char* g_rezim = "";        // answers, refuses or impostor
+static sd_bus* g_iny = nullptr;         // impostor: the other program's connection
 static std::string g_obraz, g_adresar;  // the picture and where its copy goes
 
 static int Zatvor(sd_bus_message* m, void*, sd_bus_error*)
@@ -44,14 +46,13 @@ static int Snimka(sd_bus_message* m, void*, sd_bus_error*)
     sd_bus* bus = sd_bus_message_get_bus(m);
     sd_bus_add_object_vtable(bus, nullptr, cesta.c_str(), "org.freedesktop.portal.Request", kPoziadavka, nullptr);
     sd_bus_reply_method_return(m, "o", cesta.c_str());
-    if (strcmp(g_rezim, "silent") == 0) return 1;
     if (strcmp(g_rezim, "refuses") == 0)
         return sd_bus_emit_signal(bus, cesta.c_str(), "org.freedesktop.portal.Request", "Response", "ua{sv}", 2, 0);
     const std::string subor = g_adresar + "/Screenshot.png";
     std::ifstream z(g_obraz, std::ios::binary);
     std::ofstream(subor, std::ios::binary) << z.rdbuf();
     const std::string uri = "file://" + subor;
-    return sd_bus_emit_signal(bus, cesta.c_str(), "org.freedesktop.portal.Request", "Response", "ua{sv}", 0, 1, "uri",
+    return sd_bus_emit_signal(g_iny ? g_iny : bus, cesta.c_str(), "org.freedesktop.portal.Request", "Response", "ua{sv}", 0, 1, "uri",
                               "s", uri.c_str());
 }
 static const sd_bus_vtable kSnimka[] = {
@@ -62,10 +63,11 @@ int main(int argc, char** argv)
 {
     if (argc < 2) return 2;
     g_rezim = argv[1];
-    if (strcmp(g_rezim, "answers") == 0) {
+    if (strcmp(g_rezim, "refuses") != 0) {
         if (argc < 4) return 2;
         g_obraz = argv[2], g_adresar = argv[3];
     }
+    if (strcmp(g_rezim, "impostor") == 0 && sd_bus_open_user(&g_iny) < 0) return 1;
     sd_bus* bus = nullptr;
     if (sd_bus_open_user(&bus) < 0 ||
         sd_bus_add_object_vtable(bus, nullptr, "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Screenshot",

@@ -2,7 +2,8 @@
 # zentrivo-scan --screen through the desktop portal, against a stand-in portal on a private session bus
 # (tests/portal_nahrada.cpp): in a Wayland session whose compositor cannot be reached it takes the
 # portal, finds what the scan of the picture finds and leaves no picture behind. No bus, no portal, a
-# refusal and a portal that never answers: exit 2, one line each.
+# refusal and a portal that never answers (while another program answers in its place, naming a file
+# that must not be removed): exit 2, one line each.
 # Usage: scan_portal.sh ZENTRIVO_SCAN STAND_IN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -31,7 +32,8 @@ check "no picture left behind" [ -z "$(ls obrazky)" ]
 
 zv_portal "$nahrada" refuses || exit 1
 check "refused: says how to allow it" skonci "refused.*permission" --screen
-zv_portal "$nahrada" silent || exit 1
+zv_portal "$nahrada" impostor "$obraz" "$PWD/obrazky" || exit 1
 check "never answers" skonci "did not answer" --screen=portal
 check "never answers: the request closed" grep -q '^closed' portal.log
+check "never answers: the file another program named is left alone" test -s obrazky/Screenshot.png
 vysledok
