@@ -52,8 +52,10 @@ static int Snimka(sd_bus_message* m, void*, sd_bus_error*)
     std::ifstream z(g_obraz, std::ios::binary);
     std::ofstream(subor, std::ios::binary) << z.rdbuf();
     const std::string uri = "file://" + subor;
-    return sd_bus_emit_signal(g_iny ? g_iny : bus, cesta.c_str(), "org.freedesktop.portal.Request", "Response", "ua{sv}", 0, 1, "uri",
-                              "s", uri.c_str());
+    sd_bus* od = g_iny ? g_iny : bus;
+    const int r = sd_bus_emit_signal(od, cesta.c_str(), "org.freedesktop.portal.Request", "Response", "ua{sv}", 0, 1,
+                                     "uri", "s", uri.c_str());
+    return r < 0 ? r : sd_bus_flush(od);
 }
 static const sd_bus_vtable kSnimka[] = {
     SD_BUS_VTABLE_START(0), SD_BUS_METHOD("Screenshot", "sa{sv}", "o", Snimka, SD_BUS_VTABLE_UNPRIVILEGED),
