@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -204,12 +205,15 @@ int Spoj(Spojenie* s, bool* nedostupne, char* chyba, size_t miesto)
     return 1;
 }
 
-// The outputs as monitors, in the compositor's order. Wayland has no primary output: the one at the
-// desktop's origin is taken as it, else the first.
+// The outputs as monitors, in the compositor's order, in pixels: the compositor places them in
+// logical units, which the largest scale turns into the physical pixels of the outputs at that
+// scale (all of them, when every output has one scale), so that no frame covers another. Wayland has
+// no primary output: the one at the desktop's origin is taken as it, else the first.
 void Monitory(const Spojenie& s, Plocha* p)
 {
     p->monitory.clear();
     int primarny = 0;
+    double najvacsia = 1;
     for (size_t k = 0; k < s.vystupy.size(); k++) {
         const Vystup& v = *s.vystupy[k];
         Monitor m;
@@ -220,9 +224,11 @@ void Monitory(const Spojenie& s, Plocha* p)
         m.sirka = v.w ? (int)v.w : otocene ? v.mod_h : v.mod_w;
         m.vyska = v.h ? (int)v.h : otocene ? v.mod_w : v.mod_h;
         m.mierka = v.logicka_sirka > 0 ? (double)m.sirka / v.logicka_sirka : v.mierka;
+        if (m.mierka > najvacsia) najvacsia = m.mierka;
         if (m.x == 0 && m.y == 0 && !primarny) primarny = (int)k + 1;
         p->monitory.push_back(m);
     }
+    for (Monitor& m : p->monitory) m.x = (int)lround(m.x * najvacsia), m.y = (int)lround(m.y * najvacsia);
     p->monitory[primarny ? primarny - 1 : 0].primarny = true;
 }
 
@@ -325,17 +331,16 @@ void Riadok(const Vystup& v, int r, COLORREF* ciel)
     for (uint32_t x = 0; x < v.w; x++, p += 4) ciel[x] = bgr ? RGB(p[2], p[1], p[0]) : RGB(p[0], p[1], p[2]);
 }
 
-// The desktop: the rectangle around every frame placed at its output's position.
-void Rozmer(const Spojenie& s, Plocha* p)
+// The desktop: the rectangle around every monitor.
+void Rozmer(Plocha* p)
 {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    for (size_t k = 0; k < s.vystupy.size(); k++) {
-        const Vystup& v = *s.vystupy[k];
-        const int vx1 = v.x + (int)v.w, vy1 = v.y + (int)v.h;
-        if (k == 0 || v.x < x0) x0 = v.x;
-        if (k == 0 || v.y < y0) y0 = v.y;
-        if (k == 0 || vx1 > x1) x1 = vx1;
-        if (k == 0 || vy1 > y1) y1 = vy1;
+    for (size_t k = 0; k < p->monitory.size(); k++) {
+        const Monitor& m = p->monitory[k];
+        if (k == 0 || m.x < x0) x0 = m.x;
+        if (k == 0 || m.y < y0) y0 = m.y;
+        if (k == 0 || m.x + m.sirka > x1) x1 = m.x + m.sirka;
+        if (k == 0 || m.y + m.vyska > y1) y1 = m.y + m.vyska;
     }
     p->x = x0, p->y = y0, p->w = x1 - x0, p->h = y1 - y0;
 }
@@ -348,10 +353,12 @@ int Prejdi(const Spojenie& s, const Plocha& p, StavHladania* stav, RECT vylucene
         const int riadkov = p.h - y < pas ? p.h - y : pas;
         bool medzery = s.vystupy.size() > 1;
         for (size_t k = 0; medzery && k < (size_t)p.w * riadkov; k++) farby[k] = kMimo;
-        for (const Vystup* v : s.vystupy) {
-            const int od = v->y - p.y, po = od + (int)v->h;  // the frame's rows in the image
+        for (size_t k = 0; k < s.vystupy.size(); k++) {
+            const Vystup& v = *s.vystupy[k];
+            const Monitor& m = p.monitory[k];
+            const int od = m.y - p.y, po = od + (int)v.h;  // the frame's rows in the image
             for (int r = y > od ? y : od; r < y + riadkov && r < po; r++)
-                Riadok(*v, r - od, farby + (size_t)(r - y) * p.w + (v->x - p.x));
+                Riadok(v, r - od, farby + (size_t)(r - y) * p.w + (m.x - p.x));
         }
         PridajRiadky(stav, p.w, y, riadkov, farby, vylucene, stupen);
     }
@@ -384,7 +391,7 @@ int HladajWayland(StavHladania* stav, RECT vylucene, int stupen, int min_velkost
         snprintf(chyba, miesto, "the compositor offers no shared memory (wl_shm)");
     } else if (Kopiruj(&s, &ziadosti, chyba, miesto)) {
         Monitory(s, p);
-        Rozmer(s, p);
+        Rozmer(p);
         p->sposob = "screencopy";
         const int pas = p->h < kRiadkovPasu ? p->h : kRiadkovPasu;
         COLORREF* farby = (COLORREF*)malloc((size_t)p->w * (size_t)pas * sizeof(COLORREF));

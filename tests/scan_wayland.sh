@@ -2,7 +2,7 @@
 # zentrivo-scan --screen on a headless sway (the screencopy of a wlroots compositor): on one output it
 # finds what the scan of grim's capture finds; with a second output left of the first, the list, every
 # position in the desktop's coordinates, --monitor 2, and an object across the seam kept whole, as in
-# one picture of the whole desktop. No compositor: exit 2, one line.
+# one picture of the whole desktop, also when one output is scaled. No compositor: exit 2, one line.
 # Usage: scan_wayland.sh ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -34,6 +34,15 @@ KONIEC
 check "the desktop's objects, the one across the seam whole" diff plocha vsetky
 "$scan" --screen --rects --monitor 2 >druhy
 check "--monitor 2: the one centred there" diff <(awk -F, '$1 < 0' plocha) druhy
+
+# HEADLESS-1 at scale 2: the layout's units are its physical pixels, HEADLESS-2 lies at (-800, 0), and
+# no frame covers another; the object across the former seam is now two.
+swaymsg output HEADLESS-1 scale 2 >/dev/null && zv_cakaj 10 zv_vystup_ukazuje HEADLESS-1 pravy.png
+convert -size 1824x768 xc:red lavy.png -composite pravy.png -geometry +800+0 -composite cela2.png
+"$scan" --rects cela2.png | awk -F, -v OFS=, '{ print $1 - 800, $2, $3 - 800, $4, $5 - 800, $6 }' >plocha2
+check "scale 2: the monitors in physical pixels" [ "$("$scan" --list-monitors | jq -c '[.x, .width, .scale]' | tr -d '\n')" = \
+  "[0,1024,2][-800,400,1]" ]
+check "scale 2: the desktop's objects" eval '"$scan" --screen --rects | diff plocha2 -'
 
 check "no compositor: exit 2, one line" \
   eval '! WAYLAND_DISPLAY=ziadny "$scan" --screen=wayland 2>err && [ "$(wc -l <err)" = 1 ] && grep -q ziadny err'
