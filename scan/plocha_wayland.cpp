@@ -219,10 +219,11 @@ void Monitory(const Spojenie& s, Plocha* p)
         Monitor m;
         m.meno = v.meno.empty() ? "output" + std::to_string(k + 1) : v.meno;
         m.x = v.x, m.y = v.y;
-        // The pixels read: the copied frame's size once there, else the current mode, turned.
+        // The pixels read, as shown: the copied frame's size once there, else the current mode, turned.
         const bool otocene = v.transformacia & 1;
-        m.sirka = v.w ? (int)v.w : otocene ? v.mod_h : v.mod_w;
-        m.vyska = v.h ? (int)v.h : otocene ? v.mod_w : v.mod_h;
+        const int w = v.w ? (int)v.w : v.mod_w, h = v.h ? (int)v.h : v.mod_h;
+        m.sirka = otocene ? h : w;
+        m.vyska = otocene ? w : h;
         m.mierka = v.logicka_sirka > 0 ? (double)m.sirka / v.logicka_sirka : v.mierka;
         if (m.mierka > najvacsia) najvacsia = m.mierka;
         if (m.x == 0 && m.y == 0 && !primarny) primarny = (int)k + 1;
@@ -321,14 +322,31 @@ int Kopiruj(Spojenie* s, std::vector<Ziadost>* ziadosti, char* chyba, size_t mie
     return 1;
 }
 
-// Row r of the output's frame (the top row first, whatever the compositor's order) into `ciel`.
-void Riadok(const Vystup& v, int r, COLORREF* ciel)
+// Row r of the output as it is shown (turned and flipped by its transform, the top row first
+// whatever order the compositor stored the rows in), `sirka` pixels, into `ciel`. The frame holds the
+// output unturned: along a shown row the frame's column and row each move by a fixed step.
+void Riadok(const Vystup& v, int r, int sirka, COLORREF* ciel)
 {
-    const int zdroj = v.y_obratene ? (int)v.h - 1 - r : r;
-    const uint8_t* p = (const uint8_t*)v.data + (size_t)zdroj * v.riadok;
+    const long long w = v.w, h = v.h;
+    long long sx = 0, dx = 0, sy = 0, dy = 0;  // the frame's pixel (sx + dx * x, sy + dy * x)
+    switch (v.transformacia & 7) {
+        case WL_OUTPUT_TRANSFORM_NORMAL: sx = 0, dx = 1, sy = r; break;
+        case WL_OUTPUT_TRANSFORM_90: sx = r, sy = h - 1, dy = -1; break;
+        case WL_OUTPUT_TRANSFORM_180: sx = w - 1, dx = -1, sy = h - 1 - r; break;
+        case WL_OUTPUT_TRANSFORM_270: sx = w - 1 - r, sy = 0, dy = 1; break;
+        case WL_OUTPUT_TRANSFORM_FLIPPED: sx = w - 1, dx = -1, sy = r; break;
+        case WL_OUTPUT_TRANSFORM_FLIPPED_90: sx = r, sy = 0, dy = 1; break;
+        case WL_OUTPUT_TRANSFORM_FLIPPED_180: sx = 0, dx = 1, sy = h - 1 - r; break;
+        default: sx = w - 1 - r, sy = h - 1, dy = -1; break;  // flipped 270
+    }
+    if (v.y_obratene) sy = h - 1 - sy, dy = -dy;
+    const long long od = sy * v.riadok + sx * 4, krok = dy * v.riadok + dx * 4;
     // Little-endian 32-bit pixels: XRGB and ARGB are blue, green, red in memory; XBGR and ABGR red first.
     const bool bgr = v.format == WL_SHM_FORMAT_XRGB8888 || v.format == WL_SHM_FORMAT_ARGB8888;
-    for (uint32_t x = 0; x < v.w; x++, p += 4) ciel[x] = bgr ? RGB(p[2], p[1], p[0]) : RGB(p[0], p[1], p[2]);
+    for (int x = 0; x < sirka; x++) {
+        const uint8_t* p = (const uint8_t*)v.data + (od + krok * x);
+        ciel[x] = bgr ? RGB(p[2], p[1], p[0]) : RGB(p[0], p[1], p[2]);
+    }
 }
 
 // The desktop: the rectangle around every monitor.
@@ -356,9 +374,9 @@ int Prejdi(const Spojenie& s, const Plocha& p, StavHladania* stav, RECT vylucene
         for (size_t k = 0; k < s.vystupy.size(); k++) {
             const Vystup& v = *s.vystupy[k];
             const Monitor& m = p.monitory[k];
-            const int od = m.y - p.y, po = od + (int)v.h;  // the frame's rows in the image
+            const int od = m.y - p.y, po = od + m.vyska;  // the output's rows in the image
             for (int r = y > od ? y : od; r < y + riadkov && r < po; r++)
-                Riadok(v, r - od, farby + (size_t)(r - y) * p.w + (m.x - p.x));
+                Riadok(v, r - od, m.sirka, farby + (size_t)(r - y) * p.w + (m.x - p.x));
         }
         PridajRiadky(stav, p.w, y, riadkov, farby, vylucene, stupen);
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # zentrivo-scan --screen on a headless sway (the screencopy of a wlroots compositor): on one output it
-# finds what the scan of grim's capture finds; with a second output left of the first, the list, every
-# position in the desktop's coordinates, --monitor 2, and an object across the seam kept whole, as in
-# one picture of the whole desktop, also when one output is scaled. No compositor: exit 2, one line.
+# finds what the scan of grim's capture finds, the output turned and flipped too; with a second output
+# left of the first, the list, every position in the desktop's coordinates, --monitor 2, and an object
+# across the seam kept whole, as in one picture of the whole desktop, also when one output is scaled.
+# No compositor: exit 2, one line.
 # Usage: scan_wayland.sh ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -17,6 +18,12 @@ grim -o HEADLESS-1 zachyt.png
 check "grim's capture: objects found" test -s zo_snimky
 check "--screen finds the same" diff zo_snimky z_obrazovky
 check "screencopy used" grep -q '^screen: .* (screencopy, 1024 x 768)$' cas || cat cas
+# A turned or flipped output: the compositor copies it unturned, grim and the search turn it as shown.
+stejne() { cmp -s <(grim -t ppm - | "$scan" --fill 50 --min 5 --rects -) <("$scan" --fill 50 --min 5 --screen --rects); }
+for t in 90 flipped-270 180 normal; do
+  swaymsg output HEADLESS-1 transform $t >/dev/null
+  check "transform $t: what grim's capture gives" zv_cakaj 5 stejne
+done
 
 # HEADLESS-2, 400 x 300, at (-400, 0): a square of its own and half of one whose other half is on
 # HEADLESS-1. The desktop as one picture: the gap below HEADLESS-2 shows no grey.
