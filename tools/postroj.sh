@@ -266,10 +266,12 @@ zv_portal_wlr() {
   pipewire >"$ZV_LOGY/pipewire.log" 2>&1 &
   ZV_PIDY="$ZV_PIDY $!"
   zv_cakaj 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { echo "pipewire did not start" >&2; return 1; }
-  zv_cakaj 40 busctl --user introspect org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
-    org.freedesktop.portal.Screenshot || { echo "the portal did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
+  zv_cakaj 40 eval 'dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.DBus.Introspectable.Introspect | grep -q "org.freedesktop.portal.Screenshot"' ||
+    { echo "the portal did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
 }
 zv_portal_povol() {
-  zv_cakaj 20 busctl --user call org.freedesktop.impl.portal.PermissionStore /org/freedesktop/impl/portal/PermissionStore \
-    org.freedesktop.impl.portal.PermissionStore SetPermission sbssas screenshot true screenshot "" 1 "$1"
+  zv_cakaj 20 dbus-send --session --print-reply --dest=org.freedesktop.impl.portal.PermissionStore \
+    /org/freedesktop/impl/portal/PermissionStore org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    string:screenshot boolean:true string:screenshot string: array:string:"$1"
 }
