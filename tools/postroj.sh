@@ -249,7 +249,8 @@ zv_zbernica() {
 # go to $ZV_LOGY/portal.log.
 zv_portal() {
   [ -z "${ZV_PORTAL:-}" ] || { kill "$ZV_PORTAL" && wait "$ZV_PORTAL"; } 2>/dev/null
-  "$@" >"$ZV_LOGY/portal.log" 2>&1 &
+  : >"$ZV_LOGY/portal.log" # emptied first: the last one's "ready" does not count
+  "$@" >>"$ZV_LOGY/portal.log" 2>&1 &
   ZV_PORTAL=$! ZV_PIDY="$ZV_PIDY $!"
   zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/portal.log" || { echo "the stand-in portal did not start" >&2; return 1; }
 }
