@@ -5,6 +5,7 @@
 #include <systemd/sd-bus.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -64,7 +65,8 @@ std::string Cesta(const std::string& uri)
             c += uri[k];
         }
     }
-    return c[0] == '/' ? c : "";
+    // A NUL would cut the path short, and another file would be read and removed.
+    return c[0] == '/' && c.find('\0') == std::string::npos ? c : "";
 }
 
 // Calls Screenshot and waits for its Response. 1 with the answer in *o, or 0 with the reason.

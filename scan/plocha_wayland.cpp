@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -39,7 +40,7 @@ struct Vystup {
     zwlr_screencopy_frame_v1* snimka = nullptr;
     uint32_t format = 0, w = 0, h = 0, riadok = 0;
     bool ma_format = false, y_obratene = false;
-    int stav = 0;  // 0 waiting, 1 ready, -1 failed
+    int stav = 0;  // 0 waiting, 1 ready, -1 failed, -2 no buffer read here
     void* data = MAP_FAILED;
     size_t velkost = 0;
     wl_buffer* buffer = nullptr;
@@ -248,7 +249,8 @@ void BufferyHotove(void* z_v, zwlr_screencopy_frame_v1* f)
     Ziadost* z = (Ziadost*)z_v;
     Vystup* v = z->v;
     if (v->buffer || v->stav) return;
-    if (!v->ma_format || v->w == 0 || v->h == 0 || v->riadok < (uint64_t)v->w * 4) {
+    if (!v->ma_format || v->w == 0 || v->h == 0 || v->riadok < (uint64_t)v->w * 4 ||
+        (uint64_t)v->riadok * v->h > INT32_MAX) {
         v->stav = -2;  // no format read here
         return;
     }
@@ -305,8 +307,12 @@ int Kopiruj(Spojenie* s, std::vector<Ziadost>* ziadosti, char* chyba, size_t mie
             if (v->stav == 0) caka = v;
         if (!caka) break;
         if (!Cakaj(s->d, koniec)) {
-            snprintf(chyba, miesto, "the compositor did not copy output %s within %d s", caka->meno.c_str(),
-                     kCakanieMs / 1000);
+            if (wl_display_get_error(s->d))
+                snprintf(chyba, miesto, "the connection to the Wayland compositor broke (error %d)",
+                         wl_display_get_error(s->d));
+            else
+                snprintf(chyba, miesto, "the compositor did not copy output %s within %d s", caka->meno.c_str(),
+                         kCakanieMs / 1000);
             return 0;
         }
     }
