@@ -41,6 +41,8 @@ KONIEC
 check "the desktop's objects, the one across the seam whole" diff plocha vsetky
 "$scan" --screen --rects --monitor 2 >druhy
 check "--monitor 2: the one centred there" diff <(awk -F, '$1 < 0' plocha) druhy
+"$scan" --rects --exclude 0,0,399,299 cela.png | awk -F, -v OFS=, '{ print $1 - 400, $2, $3 - 400, $4, $5 - 400, $6 }' >bez
+check "--exclude in the desktop's coordinates" eval '"$scan" --screen --rects --exclude -400,0,-1,299 | diff bez -'
 
 # HEADLESS-1 at scale 2: the layout's units are its physical pixels, HEADLESS-2 lies at (-800, 0), and
 # no frame covers another; the object across the former seam is now two.
