@@ -91,8 +91,17 @@ find_program(ZENTRIVO_DBUS_DAEMON dbus-daemon)
 if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON)
   add_executable(portal_nahrada portal_nahrada.cpp)
   target_link_libraries(portal_nahrada PRIVATE PkgConfig::ZENTRIVO_SYSTEMD)
+  # With a compositor that offers no screencopy, where the Wayland libraries are there.
+  find_package(PkgConfig)
+  pkg_check_modules(ZENTRIVO_WAYLAND_SERVER IMPORTED_TARGET wayland-server)
+  if(ZENTRIVO_WAYLAND AND ZENTRIVO_WAYLAND_SERVER_FOUND)
+    add_executable(kompozitor_nahrada kompozitor_nahrada.cpp)
+    target_link_libraries(kompozitor_nahrada PRIVATE PkgConfig::ZENTRIVO_WAYLAND_SERVER)
+    set(kompozitor $<TARGET_FILE:kompozitor_nahrada>)
+  endif()
   add_test(NAME scan.portal COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal.sh $<TARGET_FILE:zentrivo-scan>
-           $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal)
+           $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal
+           ${kompozitor})
   set_tests_properties(scan.portal PROPERTIES TIMEOUT 60)
 endif()
 # The real portal on a headless sway (xdg-desktop-portal, -wlr and -gtk, pipewire).
