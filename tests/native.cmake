@@ -95,9 +95,23 @@ if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON)
   find_package(PkgConfig)
   pkg_check_modules(ZENTRIVO_WAYLAND_SERVER IMPORTED_TARGET wayland-server)
   if(ZENTRIVO_WAYLAND AND ZENTRIVO_WAYLAND_SERVER_FOUND)
-    add_executable(kompozitor_nahrada kompozitor_nahrada.cpp)
+    # Its screencopy: the server's side of the protocol file the command reads.
+    set(xml ${CMAKE_SOURCE_DIR}/scan/protokoly/wlr-screencopy-unstable-v1.xml)
+    set(protokol ${CMAKE_CURRENT_BINARY_DIR}/protokoly/wlr-screencopy-unstable-v1)
+    add_custom_command(OUTPUT ${protokol}-server.h ${protokol}.c
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/protokoly
+      COMMAND ${ZENTRIVO_WAYLAND_SCANNER} server-header ${xml} ${protokol}-server.h
+      COMMAND ${ZENTRIVO_WAYLAND_SCANNER} private-code ${xml} ${protokol}.c
+      DEPENDS ${xml} VERBATIM)
+    add_executable(kompozitor_nahrada kompozitor_nahrada.cpp ${protokol}.c ${protokol}-server.h)
+    target_include_directories(kompozitor_nahrada PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/protokoly)
     target_link_libraries(kompozitor_nahrada PRIVATE PkgConfig::ZENTRIVO_WAYLAND_SERVER)
     set(kompozitor $<TARGET_FILE:kompozitor_nahrada>)
+    # Screencopy frames in each pixel format and row order.
+    add_test(NAME scan.wayland_formaty COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_wayland_formaty.sh
+             $<TARGET_FILE:zentrivo-scan> ${kompozitor} ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png
+             ${CMAKE_CURRENT_BINARY_DIR}/scan_wayland_formaty)
+    set_tests_properties(scan.wayland_formaty PROPERTIES TIMEOUT 60)
   endif()
   add_test(NAME scan.portal COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal.sh $<TARGET_FILE:zentrivo-scan>
            $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal

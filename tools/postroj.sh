@@ -276,12 +276,13 @@ zv_portal_povol() {
     /org/freedesktop/impl/portal/PermissionStore org.freedesktop.impl.portal.PermissionStore.SetPermission \
     string:screenshot boolean:true string:screenshot string: array:string:"$1"
 }
-# A stand-in compositor, "$@ SOCKET" (tests/kompozitor_nahrada.cpp), in a runtime directory of its own;
-# sets XDG_RUNTIME_DIR and WAYLAND_DISPLAY.
+# A stand-in compositor, "$1 SOCKET ${@:2}" (tests/kompozitor_nahrada.cpp), in place of the last one,
+# in a runtime directory of its own; sets XDG_RUNTIME_DIR and WAYLAND_DISPLAY.
 zv_kompozitor() {
+  [ -z "${ZV_KOMPOZITOR:-}" ] || { kill "$ZV_KOMPOZITOR" && wait "$ZV_KOMPOZITOR"; } 2>/dev/null
   mkdir -p -m 700 "$ZV_LOGY/beh" && export XDG_RUNTIME_DIR=$ZV_LOGY/beh WAYLAND_DISPLAY=nahrada-0 || return 1
   : >"$ZV_LOGY/kompozitor.log"
-  "$@" "$WAYLAND_DISPLAY" >>"$ZV_LOGY/kompozitor.log" 2>&1 &
-  ZV_PIDY="$ZV_PIDY $!"
+  "$1" "$WAYLAND_DISPLAY" "${@:2}" >>"$ZV_LOGY/kompozitor.log" 2>&1 &
+  ZV_KOMPOZITOR=$! ZV_PIDY="$ZV_PIDY $!"
   zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/kompozitor.log" || { echo "the stand-in compositor did not start" >&2; return 1; }
 }
