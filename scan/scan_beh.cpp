@@ -15,6 +15,7 @@
 #include "search/hladanie.h"
 #include "scan/scan_citanie.h"
 #include "scan/scan_json.h"
+#include "scan/plocha.h"
 #include "scan/scan_obraz.h"
 #include "scan/scan_pamat.h"
 #include "scan/scan_platforma.h"
@@ -28,6 +29,8 @@ struct Spracovany {
     std::string hlasenie;  // the lines for standard error: timings, the failure
     bool zlyhal = false;
     bool nenaslo = false;  // --until ran out of time
+    std::vector<int> monitor;  // with --screen: the monitor of each object
+    const char* sposob = "";   // and how the screen was read
 };
 
 double Ms(std::chrono::steady_clock::time_point od)
@@ -127,16 +130,17 @@ int Najdi(const ScanVolby& v, const char* meno, const std::string& predpona, FIL
     const auto zaciatok = std::chrono::steady_clock::now();
     if (v.obrazovka) {
         // The screen is searched as it is read.
-        const char* sposob = "";
-        pocet = v.az > 0 ? CakajNaObjekty(v, stav, &w, &h, &sposob, chyba, sizeof chyba)
-                         : HladajNaObrazovke(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob,
-                                             chyba, sizeof chyba);
+        Plocha p;
+        pocet = v.az > 0 ? CakajNaObjekty(v, stav, &p, &s->monitor, chyba, sizeof chyba)
+                         : HladajNaMonitore(v, stav, &p, &s->monitor, chyba, sizeof chyba);
         if (pocet == kVyprsalo) {
             s->nenaslo = true;
             return -1;
         }
+        s->sposob = p.sposob;
         if (pocet >= 0 && v.cas)
-            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), sposob, w, h);
+            Pridaj(&s->hlasenie, "screen: %.3f ms, read and searched (%s, %d x %d)\n", Ms(zaciatok), p.sposob, p.w,
+                   p.h);
     } else {
         Vstup vstupne;
         double ms = 0;
@@ -171,12 +175,16 @@ void SpracujJeden(const ScanVolby& v, const char* meno, const std::string& predp
     for (int k = 0; k < pocet; k++) {
         const POINT& c = stav->centers[k];
         const RECT& r = stav->objekty[k];
+        // The screen's lines also say the object's monitor and how the screen was read.
+        const std::string plocha = v.obrazovka ? ", \"monitor\": " + std::to_string(s->monitor[k]) +
+                                                     ", \"capture\": \"" + s->sposob + "\""
+                                               : "";
         if (v.json)
             Pridaj(&s->vystup,
                    "{%s, \"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, \"bottom\": %d, "
-                   "\"pixels\": %lld}\n",
+                   "\"pixels\": %lld%s}\n",
                    json_meno.c_str(), (int)c.x, (int)c.y, (int)r.left, (int)r.top, (int)r.right, (int)r.bottom,
-                   stav->bodov[k]);
+                   stav->bodov[k], plocha.c_str());
         else if (v.obdlzniky)
             Pridaj(&s->vystup, "%s%d,%d,%d,%d,%d,%d\n", predpona.c_str(), (int)c.x, (int)c.y, (int)r.left,
                    (int)r.top, (int)r.right, (int)r.bottom);
@@ -208,6 +216,7 @@ std::string RiadokChyby(const char* text)
 int SpracujObrazy(const ScanVolby& v, FILE* vstup, FILE* out, FILE* err)
 {
     if (v.sledovat) return SledujObrazovku(v, out, err);
+    if (v.monitory) return VypisMonitory(v.sposob, out, err);
     // The centres file may not overwrite the image it comes from (--out takes one image only), nor
     // the file standard input reads it from.
     if (v.vystup && !v.obrazovka && v.obrazy.size() == 1 &&

@@ -1,6 +1,6 @@
 // What zentrivo-scan needs from the platform: the live screen, standard streams that carry bytes
-// unchanged, and whether two names are one file. X11 natively (snimka_x11.cpp), the program's own
-// snapshot on Windows.
+// unchanged, and whether two names are one file. The X11 screen natively (snimka_x11.cpp); the
+// desktop of every platform is plocha.h's.
 #pragma once
 #include <cstddef>
 #include <cstdio>
@@ -14,7 +14,7 @@
 // one image are kept for the next one where the C library would give them back to the system.
 void PripravProces();
 
-// Searches the whole screen as HladajSoStavom searches an image, with the state's results; the
+// X11: searches the whole screen as HladajSoStavom searches an image, with the state's results; the
 // screen's size goes to *w and *h and the way it was read to *sposob. Returns the count kept, or -1
 // with a one-line reason (no line end) in chyba when the screen cannot be read (no reachable display
 // among them) or memory runs out.

@@ -27,6 +27,7 @@ struct Objekt {
     POINT stred;
     RECT r;
     long long bodov;
+    int monitor;  // the monitor holding its centre
 };
 
 bool Mensi(const Objekt& a, const Objekt& b)
@@ -38,10 +39,11 @@ bool Mensi(const Objekt& a, const Objekt& b)
     return a.bodov < b.bodov;
 }
 
-std::vector<Objekt> Objekty(const StavHladania& stav, int pocet)
+std::vector<Objekt> Objekty(const StavHladania& stav, int pocet, const std::vector<int>& monitory)
 {
     std::vector<Objekt> o((size_t)pocet);
-    for (int k = 0; k < pocet; k++) o[(size_t)k] = Objekt{stav.centers[k], stav.objekty[k], stav.bodov[k]};
+    for (int k = 0; k < pocet; k++)
+        o[(size_t)k] = Objekt{stav.centers[k], stav.objekty[k], stav.bodov[k], monitory[(size_t)k]};
     return o;
 }
 
@@ -64,16 +66,16 @@ std::vector<size_t> Chybajuce(const std::vector<Objekt>& a, std::vector<Objekt> 
     return chyba;
 }
 
-std::string Riadok(const ScanVolby& v, bool objavil, const Objekt& o, long long cas)
+std::string Riadok(const ScanVolby& v, bool objavil, const Objekt& o, long long cas, const char* sposob)
 {
-    char riadok[320];
+    char riadok[400];
     const RECT& r = o.r;
     if (v.json)
         snprintf(riadok, sizeof riadok,
                  "{\"event\": \"%s\", \"time\": %lld, \"image\": \"screen\", \"x\": %d, \"y\": %d, \"left\": %d, "
-                 "\"top\": %d, \"right\": %d, \"bottom\": %d, \"pixels\": %lld}\n",
+                 "\"top\": %d, \"right\": %d, \"bottom\": %d, \"pixels\": %lld, \"monitor\": %d, \"capture\": \"%s\"}\n",
                  objavil ? "appeared" : "vanished", cas, (int)o.stred.x, (int)o.stred.y, (int)r.left, (int)r.top,
-                 (int)r.right, (int)r.bottom, o.bodov);
+                 (int)r.right, (int)r.bottom, o.bodov, o.monitor, sposob);
     else if (v.obdlzniky)
         snprintf(riadok, sizeof riadok, "%c%d,%d,%d,%d,%d,%d\n", objavil ? '+' : '-', (int)o.stred.x, (int)o.stred.y,
                  (int)r.left, (int)r.top, (int)r.right, (int)r.bottom);
@@ -112,7 +114,7 @@ int Zapis(const std::string& text, FILE* out)
 
 int SledujObrazovku(const ScanVolby& v, FILE* out, FILE* err)
 {
-    ZacniZmeny(fileno(out));
+    ZacniZmeny(fileno(out), v.sposob);
     const Hodiny::time_point zaciatok = Hodiny::now();
     const Hodiny::time_point koniec = zaciatok + std::chrono::milliseconds(v.limit_ms > 0 ? v.limit_ms : 0);
     StavHladania stav = {};
@@ -125,11 +127,12 @@ int SledujObrazovku(const ScanVolby& v, FILE* out, FILE* err)
         posledne = Hodiny::now();
         const long long cas = MsOd(zaciatok);
         char chyba[1024];
-        const char* sposob = "";
-        int w = 0, h = 0;
-        const int pocet =
-            HladajZmenenu(&stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &w, &h, &sposob, chyba, sizeof chyba);
+        Plocha p;
+        std::vector<int> monitory;
+        int pocet = HladajZmenenu(v.sposob, &stav, v.vylucene, v.stupen, v.min_velkost, v.percento, &p, chyba,
+                                  sizeof chyba);
         if (pocet == kNezmenene) continue;
+        if (pocet >= 0) pocet = VyberMonitor(v.monitor, &stav, pocet, p, &monitory, chyba, sizeof chyba);
         if (pocet < 0) {
             fputs(RiadokChyby(chyba).c_str(), err);
             kod = 2;
@@ -137,11 +140,11 @@ int SledujObrazovku(const ScanVolby& v, FILE* out, FILE* err)
         }
         if (v.cas)
             fprintf(err, "screen: %.3f ms, read and searched (%s, %d x %d)\n",
-                    std::chrono::duration<double, std::milli>(Hodiny::now() - posledne).count(), sposob, w, h);
-        std::vector<Objekt> teraz = Objekty(stav, pocet);
+                    std::chrono::duration<double, std::milli>(Hodiny::now() - posledne).count(), p.sposob, p.w, p.h);
+        std::vector<Objekt> teraz = Objekty(stav, pocet, monitory);
         std::string text;
-        for (size_t k : Chybajuce(predosle, teraz)) text += Riadok(v, false, predosle[k], cas);
-        for (size_t k : Chybajuce(teraz, predosle)) text += Riadok(v, true, teraz[k], cas);
+        for (size_t k : Chybajuce(predosle, teraz)) text += Riadok(v, false, predosle[k], cas, p.sposob);
+        for (size_t k : Chybajuce(teraz, predosle)) text += Riadok(v, true, teraz[k], cas, p.sposob);
         predosle.swap(teraz);
         const int zapisane = text.empty() ? 1 : Zapis(text, out);
         if (zapisane <= 0) {
@@ -156,15 +159,16 @@ int SledujObrazovku(const ScanVolby& v, FILE* out, FILE* err)
     return kod;
 }
 
-int CakajNaObjekty(const ScanVolby& v, StavHladania* stav, int* w, int* h, const char** sposob, char* chyba,
+int CakajNaObjekty(const ScanVolby& v, StavHladania* stav, Plocha* plocha, std::vector<int>* monitory, char* chyba,
                    size_t miesto)
 {
-    ZacniZmeny(-1);
+    ZacniZmeny(-1, v.sposob);
     const Hodiny::time_point koniec = Hodiny::now() + std::chrono::milliseconds(v.limit_ms > 0 ? v.limit_ms : 0);
     int pocet = kVyprsalo;
     for (;;) {
         const Hodiny::time_point posledne = Hodiny::now();
-        pocet = HladajZmenenu(stav, v.vylucene, v.stupen, v.min_velkost, v.percento, w, h, sposob, chyba, miesto);
+        pocet = HladajZmenenu(v.sposob, stav, v.vylucene, v.stupen, v.min_velkost, v.percento, plocha, chyba, miesto);
+        if (pocet >= 0) pocet = VyberMonitor(v.monitor, stav, pocet, *plocha, monitory, chyba, miesto);
         if (pocet < 0 && pocet != kNezmenene) break;
         if (pocet >= v.az) break;
         if (v.limit_ms == 0 || CakajNaHladanie(v, v.limit_ms >= 0, koniec, posledne) <= 0) {

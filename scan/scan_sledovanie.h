@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 
+#include "scan/plocha.h"
 #include "scan/scan_volby.h"
 #include "search/hladanie.h"
 
@@ -14,7 +15,7 @@ const int kVyprsalo = -2;  // CakajNaObjekty: the time ran out (or the wait was 
 int SledujObrazovku(const ScanVolby& v, FILE* out, FILE* err);
 
 // --until: searches the screen, and again after each change, until at least v.az objects are kept,
-// as HladajNaObrazovke does with the same arguments. Returns their count, -1 with the reason in
+// as HladajNaMonitore does with the same arguments. Returns their count, -1 with the reason in
 // chyba when the screen cannot be read, kVyprsalo when the time runs out first.
-int CakajNaObjekty(const ScanVolby& v, StavHladania* stav, int* w, int* h, const char** sposob, char* chyba,
+int CakajNaObjekty(const ScanVolby& v, StavHladania* stav, Plocha* plocha, std::vector<int>* monitory, char* chyba,
                    size_t miesto);

@@ -12,6 +12,7 @@ const char* const kScanPouzitie =
     "                     [--max-pixels N] [--max-bytes N] [-j N] [--time] (IMAGE... | --screen)\n"
     "       zentrivo-scan --help | --version\n"
     "       zentrivo-scan [OPTION...] --screen (--watch | --until N) [--timeout SECONDS] [--interval MS]\n"
+    "       zentrivo-scan --list-monitors [--screen=WAY]; --screen[=WAY] [--monitor M] with the options above\n"
     "\n"
     "Finds the objects of exactly-grey pixels (red, green and blue equal) in each IMAGE, taken as a\n"
     "desktop snapshot, and prints the centre of each object kept, one \"x,y\" line per object in the\n"
@@ -35,7 +36,14 @@ const char* const kScanPouzitie =
     "  -j N               search the images on N threads (default: one for each processor); the output\n"
     "                     is the same as with -j 1\n"
     "  --time             print \"search: X.XXX ms\" on standard error, the time of the search alone\n"
-    "  --screen           search the live screen instead of image files\n"
+    "  --screen           search the live screen instead of image files: on Linux a wlroots Wayland\n"
+    "                     compositor's screencopy, else the desktop portal, when WAYLAND_DISPLAY is set,\n"
+    "                     else the X display; on Windows every monitor\n"
+    "  --screen=WAY       read the screen only this way: x11, wayland (screencopy) or portal\n"
+    "  --monitor M        print the screen's objects centred on monitor M only: its number, its name,\n"
+    "                     primary, or all (default); positions stay in the desktop's coordinates\n"
+    "  --list-monitors    print one JSON line per monitor: {\"monitor\": N, \"name\": .., \"primary\": ..,\n"
+    "                     \"x\": .., \"y\": .., \"width\": .., \"height\": .., \"scale\": ..}\n"
     "  --colour R,G,B     look for the pixels of this colour instead of a grey band (not with --band)\n"
     "  --tolerance T      with --colour: accept pixels whose red, green and blue each differ from it by\n"
     "                     at most T, 0 to 255 (default 0)\n"
@@ -116,7 +124,8 @@ static int CitajObdlznik(const char* text, RECT* r, char* chyba, size_t miesto)
 // Whether the option a takes the next argument as its value.
 static bool SHodnotou(const char* a)
 {
-    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "--max-bytes", "-j"})
+    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "--max-bytes", "-j",
+                          "--monitor"})
         if (strcmp(a, v) == 0) return true;
     return SHodnotouSledovania(a);
 }
@@ -138,6 +147,7 @@ static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba,
         snprintf(chyba, miesto, "--max-bytes needs a whole number 1 or more, not '%s'", h);
         return 0;
     }
+    if (strcmp(a, "--monitor") == 0) v->monitor = h;  // checked against the monitors once they are known
     if (strcmp(a, "--out") == 0) {
         if (*h == '\0') {
             snprintf(chyba, miesto, "--out needs a file name");
@@ -148,13 +158,27 @@ static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba,
     return 1;
 }
 
+// --screen=WAY: the way the live screen is read, which also asks for the screen.
+static int CitajSposob(const char* sposob, ScanVolby* v, char* chyba, size_t miesto)
+{
+    for (const char* s : {"x11", "wayland", "portal"})
+        if (strcmp(sposob, s) == 0) {
+            v->sposob = s;
+            v->obrazovka = true;
+            return 1;
+        }
+    snprintf(chyba, miesto, "--screen= takes x11, wayland or portal, not '%s'", sposob);
+    return 0;
+}
+
 // The rules between the options, once all are read.
 static int SkontrolujSpolu(const ScanVolby* v, char* chyba, size_t miesto)
 {
     const char* zle = nullptr;
     if (v->obdlzniky && v->json) zle = "--rects and --json cannot go together";
-    else if (v->obrazovka && !v->obrazy.empty()) zle = "--screen takes no image";
-    else if (!v->obrazovka && v->obrazy.empty()) zle = "no image given";
+    else if ((v->obrazovka || v->monitory) && !v->obrazy.empty()) zle = "--screen takes no image";
+    else if (!v->obrazovka && !v->monitory && v->obrazy.empty()) zle = "no image given";
+    else if (v->monitor && !v->obrazovka) zle = "--monitor needs --screen";
     else if (v->vystup && v->obrazy.size() > 1) zle = "--out takes one image only";
     if (zle) {
         snprintf(chyba, miesto, "%s", zle);
@@ -189,9 +213,14 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
                          : strcmp(a, "--time") == 0   ? &v->cas
                          : strcmp(a, "--screen") == 0 ? &v->obrazovka
                          : strcmp(a, "--watch") == 0  ? &v->sledovat
+                         : strcmp(a, "--list-monitors") == 0 ? &v->monitory
                                                       : nullptr;
         if (prepinac) {
             *prepinac = true;
+            continue;
+        }
+        if (strncmp(a, "--screen=", 9) == 0) {
+            if (!CitajSposob(a + 9, v, chyba, miesto)) return 0;
             continue;
         }
         if (SHodnotou(a)) {

@@ -18,6 +18,9 @@ struct ScanVolby {
     long long max_bajtov = 0;           // --max-bytes: most bytes of an image read; 0 what its header allows
     int vlakna = 0;                     // -j: threads; 0 one for each processor
     bool obrazovka = false;             // --screen: the live screen instead of image files
+    const char* sposob = nullptr;       // --screen=x11|wayland|portal; nullptr the platform's choice
+    const char* monitor = nullptr;      // --monitor N|NAME|primary|all; nullptr all
+    bool monitory = false;              // --list-monitors
     const char* vystup = nullptr;       // --out: the centres file
     std::vector<const char*> obrazy;    // the images in argument order; "-" is standard input
     // The watch, the wait and the colour (scan_volby_sledovanie.cpp).

@@ -2,7 +2,7 @@
 // searched every 100 ms unless --interval says otherwise.
 #include "scan/sledovanie_linux.h"
 
-void ZacniZmeny(int vystup) { PripravZastavenie(vystup); }
+void ZacniZmeny(int vystup, const char*) { PripravZastavenie(vystup); }
 
 void SkonciZmeny() { PustiZastavenie(); }
 

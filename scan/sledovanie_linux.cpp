@@ -73,8 +73,8 @@ int CakajNaDeskriptor(int fd, long long ms)
 
 int Spi(long long ms) { return CakajNaDeskriptor(-1, ms) == 0; }
 
-int HladajZmenenu(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
-                  const char** sposob, char* chyba, size_t miesto)
+int HladajZmenenu(const char* sposob, StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento,
+                  Plocha* plocha, char* chyba, size_t miesto)
 {
-    return HladajNaObrazovke(stav, vylucene, stupen, min_velkost, percento, w, h, sposob, chyba, miesto);
+    return HladajNaPloche(sposob, stav, vylucene, stupen, min_velkost, percento, plocha, chyba, miesto);
 }

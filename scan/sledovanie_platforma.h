@@ -6,14 +6,16 @@
 #include <cstddef>
 
 #include "common/wintypes.h"
+#include "scan/plocha.h"
 #include "search/hladanie.h"
 
 const int kNezmenene = -3;  // HladajZmenenu: the screen is as it was at the last search
 
-// Starts watching the screen and takes over the stop requests (SIGINT, SIGTERM, Ctrl+C, Ctrl+Break
-// and standard output `vystup` closed, a file descriptor). Where no notice of changes can be had,
+// Starts watching the screen read the way `sposob` names (nullptr: the platform's own choice) and
+// takes over the stop requests (SIGINT, SIGTERM, Ctrl+C, Ctrl+Break and standard output `vystup`
+// closed, a file descriptor). Where no notice of changes can be had (no DAMAGE, a Wayland session),
 // the watch polls: CakajNaZmenu then returns at once.
-void ZacniZmeny(int vystup);
+void ZacniZmeny(int vystup, const char* sposob);
 void SkonciZmeny();
 
 // The least time between two searches when --interval is not given: 0 where changes are noticed,
@@ -27,7 +29,7 @@ int CakajNaZmenu(long long ms);
 // Sleeps ms milliseconds: 1, or 0 when the watch was stopped meanwhile.
 int Spi(long long ms);
 
-// Searches the screen as HladajNaObrazovke does; kNezmenene where the platform saw that the screen
+// Searches the desktop as HladajNaPloche does; kNezmenene where the platform saw that the screen
 // has not changed since the last search, whose results the state still holds.
-int HladajZmenenu(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
-                  const char** sposob, char* chyba, size_t miesto);
+int HladajZmenenu(const char* sposob, StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento,
+                  Plocha* plocha, char* chyba, size_t miesto);

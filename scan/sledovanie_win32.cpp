@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "scan/sledovanie_platforma.h"
-#include "search/snimka_win32.h"
+#include "scan/plocha_win32.h"
 
 static HANDLE g_zastav = nullptr;        // set when the watch is to end
 static COLORREF* g_snimka = nullptr;     // the copy searched last
@@ -22,7 +22,7 @@ static BOOL WINAPI Zastav(DWORD udalost)
     return TRUE;
 }
 
-void ZacniZmeny(int)
+void ZacniZmeny(int, const char*)
 {
     g_zastav = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     SetConsoleCtrlHandler(Zastav, TRUE);
@@ -52,21 +52,13 @@ int Spi(long long ms)
     return WaitForSingleObject(g_zastav, ms < 0 ? INFINITE : (DWORD)ms) != WAIT_OBJECT_0;
 }
 
-int HladajZmenenu(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
-                  const char** sposob, char* chyba, size_t miesto)
+int HladajZmenenu(const char* sposob, StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento,
+                  Plocha* plocha, char* chyba, size_t miesto)
 {
-    // The desktop in physical pixels, as --screen copies it.
-    SetProcessDPIAware();
-    RECT plocha = {};
-    GetClientRect(GetDesktopWindow(), &plocha);
-    const int sirka = plocha.right - plocha.left, vyska = plocha.bottom - plocha.top;
-    *w = sirka;
-    *h = vyska;
-    *sposob = "BitBlt";
-    if (sirka <= 0 || vyska <= 0) {
-        snprintf(chyba, miesto, "screen: the desktop has no pixels");
-        return -1;
-    }
+    // The virtual screen in physical pixels, as --screen reads it.
+    if (!ZistiMonitory(sposob, plocha, chyba, miesto)) return -1;
+    plocha->sposob = "BitBlt";
+    const int sirka = plocha->w, vyska = plocha->h;
     const size_t bajtov = (size_t)sirka * (size_t)vyska * sizeof(COLORREF);
     if (sirka != g_w || vyska != g_h) {
         // A new size: the next copy is searched whatever it holds.
@@ -80,7 +72,7 @@ int HladajZmenenu(StavHladania* stav, RECT vylucene, int stupen, int min_velkost
             return -1;
         }
     }
-    if (!SnimkaPlochy(sirka, vyska, g_nova)) {
+    if (!KopirujPlochu(*plocha, g_nova)) {
         snprintf(chyba, miesto, "screen: the desktop could not be copied");
         return -1;
     }
@@ -90,7 +82,8 @@ int HladajZmenenu(StavHladania* stav, RECT vylucene, int stupen, int min_velkost
     g_snimka = hladana;
     g_w = sirka;
     g_h = vyska;
-    const int pocet = HladajSoStavom(stav, sirka, vyska, hladana, vylucene, stupen, min_velkost, percento);
+    const int pocet =
+        HladajSoStavom(stav, sirka, vyska, hladana, VObraze(vylucene, *plocha), stupen, min_velkost, percento);
     if (pocet < 0) {
         g_w = g_h = 0;  // the results are gone: the next copy is searched
         snprintf(chyba, miesto, "screen: not enough memory to search a %d x %d desktop", sirka, vyska);

@@ -6,15 +6,18 @@
 
 #include <chrono>
 
+#include "scan/plocha_linux.h"
 #include "scan/sledovanie_linux.h"
 
 static Display* g_displej = nullptr;  // the connection that receives the notices; null: polling
 static Damage g_poskodenie = 0;
 static int g_udalosti = 0;  // the extension's first event code
 
-void ZacniZmeny(int vystup)
+void ZacniZmeny(int vystup, const char* sposob)
 {
     PripravZastavenie(vystup);
+    // DAMAGE tells of the X display's root only: a Wayland session's screen is polled.
+    if (!SposobX11(sposob)) return;
     g_displej = XOpenDisplay(nullptr);  // none: the search reports why
     int chyby = 0;
     if (g_displej && !XDamageQueryExtension(g_displej, &g_udalosti, &chyby)) {

@@ -78,6 +78,59 @@ if(ZENTRIVO_X11 AND ZENTRIVO_XVFB)
   add_test(NAME scan.sledovanie COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_sledovanie.sh
            $<TARGET_FILE:zentrivo-scan> ${CMAKE_CURRENT_BINARY_DIR}/scan_sledovanie)
   set_tests_properties(scan.sledovanie PROPERTIES TIMEOUT 180)
+  # Two RandR monitors: --list-monitors and --monitor (xrandr).
+  add_test(NAME scan.monitory COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_monitory.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_CURRENT_BINARY_DIR}/scan_monitory)
+  set_tests_properties(scan.monitory PROPERTIES TIMEOUT 60)
+endif()
+# --screen on a headless sway, one output and two (sway, swaybg, grim).
+find_program(ZENTRIVO_SWAY sway)
+find_program(ZENTRIVO_GRIM grim)
+if(ZENTRIVO_WAYLAND AND ZENTRIVO_SWAY AND ZENTRIVO_GRIM)
+  add_test(NAME scan.wayland COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_wayland.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_wayland)
+  set_tests_properties(scan.wayland PROPERTIES TIMEOUT 120)
+endif()
+# --screen through the desktop portal: a stand-in portal on a private session bus (dbus-daemon).
+find_program(ZENTRIVO_DBUS_DAEMON dbus-daemon)
+if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON)
+  add_executable(portal_nahrada portal_nahrada.cpp)
+  target_link_libraries(portal_nahrada PRIVATE PkgConfig::ZENTRIVO_SYSTEMD)
+  # With a compositor that offers no screencopy, where the Wayland libraries are there.
+  find_package(PkgConfig)
+  pkg_check_modules(ZENTRIVO_WAYLAND_SERVER IMPORTED_TARGET wayland-server)
+  if(ZENTRIVO_WAYLAND AND ZENTRIVO_WAYLAND_SERVER_FOUND)
+    # Its screencopy: the server's side of the protocol file the command reads.
+    set(xml ${CMAKE_SOURCE_DIR}/scan/protokoly/wlr-screencopy-unstable-v1.xml)
+    set(protokol ${CMAKE_CURRENT_BINARY_DIR}/protokoly/wlr-screencopy-unstable-v1)
+    add_custom_command(OUTPUT ${protokol}-server.h ${protokol}.c
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/protokoly
+      COMMAND ${ZENTRIVO_WAYLAND_SCANNER} server-header ${xml} ${protokol}-server.h
+      COMMAND ${ZENTRIVO_WAYLAND_SCANNER} private-code ${xml} ${protokol}.c
+      DEPENDS ${xml} VERBATIM)
+    add_executable(kompozitor_nahrada kompozitor_nahrada.cpp ${protokol}.c ${protokol}-server.h)
+    target_include_directories(kompozitor_nahrada PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/protokoly)
+    target_link_libraries(kompozitor_nahrada PRIVATE PkgConfig::ZENTRIVO_WAYLAND_SERVER)
+    set(kompozitor $<TARGET_FILE:kompozitor_nahrada>)
+    # Screencopy frames in each pixel format and row order.
+    add_test(NAME scan.wayland_formaty COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_wayland_formaty.sh
+             $<TARGET_FILE:zentrivo-scan> ${kompozitor} ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png
+             ${CMAKE_CURRENT_BINARY_DIR}/scan_wayland_formaty)
+    set_tests_properties(scan.wayland_formaty PROPERTIES TIMEOUT 60)
+  endif()
+  add_test(NAME scan.portal COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal.sh $<TARGET_FILE:zentrivo-scan>
+           $<TARGET_FILE:portal_nahrada> ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal
+           ${kompozitor})
+  set_tests_properties(scan.portal PROPERTIES TIMEOUT 60)
+endif()
+# The real portal on a headless sway (xdg-desktop-portal, -wlr and -gtk, pipewire).
+find_program(ZENTRIVO_XDP_WLR xdg-desktop-portal-wlr PATHS /usr/libexec /usr/lib NO_DEFAULT_PATH)
+find_program(ZENTRIVO_PIPEWIRE pipewire)
+if(ZENTRIVO_PORTAL AND ZENTRIVO_DBUS_DAEMON AND ZENTRIVO_WAYLAND AND ZENTRIVO_SWAY AND ZENTRIVO_GRIM AND ZENTRIVO_XDP_WLR
+   AND ZENTRIVO_PIPEWIRE)
+  add_test(NAME scan.portal_wlr COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/scan_portal_wlr.sh $<TARGET_FILE:zentrivo-scan>
+           ${CMAKE_SOURCE_DIR}/tools/sample/desktop.png ${CMAKE_CURRENT_BINARY_DIR}/scan_portal_wlr)
+  set_tests_properties(scan.portal_wlr PROPERTIES TIMEOUT 90)
 endif()
 # --- end scan command ---
 

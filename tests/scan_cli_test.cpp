@@ -124,6 +124,9 @@ TEST(ScanCommand, BadInputExitsTwoWithOneLine)
         {"centres file a directory", "--out adresar dobry.png"},
         {"centres file under a regular file", "--out subor/Stredy.txt dobry.png"},
         {"empty centres file name", "--out '' dobry.png"},
+        {"a monitor of an image", "--monitor 1 dobry.png"},
+        {"an unknown way to the screen", "--screen=vnc"},
+        {"monitors of an image", "--list-monitors dobry.png"},
     };
     for (const Pripad& p : pripady) {
         SCOPED_TRACE(p.nazov);

@@ -19,7 +19,8 @@ for sposob in XShmGetImage "XGetImage -extension MIT-SHM"; do
   check "$sposob: the screenshot's search finds objects" test -s zo_snimky
   check "$sposob: --screen finds the same" cmp -s zo_snimky z_obrazovky || diff zo_snimky z_obrazovky
   check "$sposob: used" grep -q "^screen: .* ($sposob, 1030 x 740)\$" cas || cat cas
-  check "$sposob: one JSON line an object" [ "$(grep -c '^{"image": "screen", ' json)" = "$(wc -l <zo_snimky)" ] || cat json
+  check "$sposob: one JSON line an object, saying how" \
+    [ "$(grep -c '^{"image": "screen", .*"capture": "'"$sposob"'"}$' json)" = "$(wc -l <zo_snimky)" ] || cat json
 done
 
 # Greys at the bottom and the top of every band (0, 31, 32, 63, ... 255) on a 30- and a 16-bit screen,

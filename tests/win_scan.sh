@@ -3,7 +3,7 @@
 # picture's file, on standard input, on two images on two threads and on the screen (once, waiting
 # with --until, watching) it gives what the native build's zentrivo-scan gives for the file; --out
 # never overwrites the image nor a FILE.tmp of the user's, and writes into the device NUL; a name
-# outside the ANSI code page is opened and comes out whole in JSON.
+# outside the ANSI code page is opened and comes out whole in JSON; its monitors.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
 set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
@@ -14,7 +14,7 @@ cp "$obraz" plocha.png
 volby=(--band 4 --min 5 --fill 30)
 "$scan" "${volby[@]}" --rects plocha.png >subor
 "$scan" "${volby[@]}" --json plocha.png plocha.png >dva
-sed 's/"image": "plocha.png"/"image": "screen"/' <(head -n "$(wc -l <subor)" dva) >obrazovka
+sed 's/"image": "plocha.png"/"image": "screen"/; s/}$/, "monitor": 1, "capture": "BitBlt"}/' <(head -n "$(wc -l <subor)" dva) >obrazovka
 nutne "the native command finds objects in $obraz" test -s subor
 
 # skonci KOD OUTPUT ARGUMENTS...: the program under Wine (standard input from VSTUP) ends with exit code
@@ -71,5 +71,17 @@ LC_ALL=C.UTF-8 check "a name in two scripts" skonci 0 meno_natyvne "${volby[@]}"
 # Its text lines follow the ANSI code page when redirected (Windows-1252 in that locale): no Cyrillic.
 LC_ALL=C.UTF-8 check "a name in two scripts: text lines in the ANSI code page" eval \
   '[ "$(wine "$exe" "${volby[@]}" "$meno" plocha.png | head -n 1 | cut -d: -f1)" = "$(printf "sn\355mka-??????.png")" ]'
+# Wine's one monitor is the whole display, the primary one, at scale 1.
+read -r sirka vyska < <(xdotool getdisplaygeometry)
+check "--list-monitors" eval '[ "$(wine "$exe" --list-monitors | jq -c "[.monitor, .primary, .x, .y, .width, .height, .scale]")" = \
+  "[1,true,0,0,$sirka,$vyska,1]" ]'
+# At 144 DPI (150 %) the monitor is still the display's physical pixels, at scale 1.5, and the screen's
+# objects are where they were.
+dpi() { wine reg "$1" 'HKCU\Control Panel\Desktop' /v LogPixels "${@:2}" /f >/dev/null 2>&1; }
+dpi add /t REG_DWORD /d 144
+check "144 DPI: --list-monitors" eval '[ "$(wine "$exe" --list-monitors | jq -c "[.width, .height, .scale]")" = \
+  "[$sirka,$vyska,1.5]" ]'
+check "144 DPI: screen" skonci 0 obrazovka "${volby[@]}" --json --screen
+dpi delete
 check "--version" eval 'wine "$exe" --version 2>&1 | grep -qx "zentrivo-scan [0-9.]*"'
 vysledok

@@ -23,7 +23,7 @@ ZV_STROM=$(cd "$ZV_KOREN" && realpath -m "${ZENTRIVO_WIN_BUILD:-build/$ZV_WIN_PR
 # The program's texts are Windows-1250, which Wine takes from the locale's name.
 ZV_JAZYK=sk_SK.UTF-8
 ZV_LOGY=$ZV_KOREN/build/wine-logy # the logs of the display, the prefix and the programs
-ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC="" CHYBY=0
+ZV_PIDY="" ZV_XVFB="" ZV_PREFIX="" ZV_DRZAC="" ZV_SWAY_ADR="" CHYBY=0
 
 zv_koniec() {
   local rc=$?
@@ -33,6 +33,7 @@ zv_koniec() {
   [ -n "$ZV_PREFIX" ] && WINEPREFIX=$ZV_PREFIX wineserver -k 2>/dev/null
   kill $ZV_XVFB 2>/dev/null
   wait 2>/dev/null
+  [ -z "$ZV_SWAY_ADR" ] || rm -rf "$ZV_SWAY_ADR"
   exit "$rc"
 }
 trap zv_koniec EXIT
@@ -73,6 +74,7 @@ zv_displej() {
   ZV_XVFB=$!
   zv_cakaj 20 test -s "$ZV_LOGY/displej" || { echo "Xvfb did not start, see $ZV_LOGY/xvfb.log" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$ZV_LOGY/displej")"
+  unset WAYLAND_DISPLAY # the programs read this display, not a Wayland session's
 }
 
 # The template prefix $1, made once with wineboot on the display: Wine draws the frames itself
@@ -172,4 +174,116 @@ zv_vzorova_plocha() {
     -fill '#181818' -draw 'rectangle 90,640 99,649' -fill '#0c0c0c' -draw 'rectangle 880,600 979,609' \
     -fill '#1e1e1e' -draw 'rectangle 120,250 169,299' -fill '#3a3a3a' -draw 'rectangle 560,650 619,709' \
     -fill '#c02020' -draw 'rectangle 300,80 379,159' -fill '#20a040' -draw 'circle 940,400 940,440' "$1"
+}
+
+# RandR monitors in place of the display's one, each "NAME WxH+X+Y", the first holding the screen's
+# output (Xvfb keeps them while it runs: -noreset).
+zv_monitory() {
+  local m vystup=screen
+  for m in "$@"; do
+    read -r meno g <<<"$m"
+    [[ $g =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]] || return 1
+    xrandr --setmonitor "$meno" "${BASH_REMATCH[1]}/100x${BASH_REMATCH[2]}/100+${BASH_REMATCH[3]}+${BASH_REMATCH[4]}" $vystup \
+      >/dev/null || return 1
+    vystup=none
+  done
+}
+
+# A headless sway whose one output HEADLESS-1 shows picture $1 at its own size, with no XWayland. sway
+# refuses to run as root: root runs it as the system user zv-sway (made the first time), in a runtime
+# directory of its own that goes at the end. Sets WAYLAND_DISPLAY, XDG_RUNTIME_DIR and SWAYSOCK.
+zv_sway() {
+  local a=() v
+  [ "$(id -u)" != 0 ] || {
+    id zv-sway >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin zv-sway || return 1
+    a=(setpriv --reuid zv-sway --regid zv-sway --clear-groups)
+  }
+  ZV_SWAY_ADR=$(mktemp -d /tmp/zv-sway.XXXXXX) && cp "$1" "$ZV_SWAY_ADR/pozadie.png" || return 1
+  v=$(identify -format '%wx%h' "$1") || return 1
+  printf 'xwayland disable\noutput HEADLESS-1 resolution %s position 0 0 bg %s stretch\n' "$v" \
+    "$ZV_SWAY_ADR/pozadie.png" >"$ZV_SWAY_ADR/config"
+  [ "$(id -u)" != 0 ] || chown -R zv-sway "$ZV_SWAY_ADR"
+  "${a[@]}" env -i PATH="$PATH" XDG_RUNTIME_DIR="$ZV_SWAY_ADR" WLR_BACKENDS=headless WLR_RENDERER=pixman \
+    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$ZV_SWAY_ADR/config" >"$ZV_LOGY/sway.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  export XDG_RUNTIME_DIR=$ZV_SWAY_ADR WAYLAND_DISPLAY=wayland-1
+  zv_cakaj 20 eval 'export SWAYSOCK=$(ls "$ZV_SWAY_ADR"/sway-ipc.*.sock) && swaymsg -t get_outputs' ||
+    { echo "sway did not start, see $ZV_LOGY/sway.log" >&2; return 1; }
+  zv_cakaj 10 zv_vystup_ukazuje HEADLESS-1 "$1" || { echo "HEADLESS-1 does not show $1" >&2; return 1; }
+}
+# Whether sway's output $1 shows picture $2, compared as raw RGB bytes.
+zv_vystup_ukazuje() {
+  cmp -s <(convert "$2" -depth 8 rgb:-) <(grim -t ppm -o "$1" - | convert ppm:- -depth 8 rgb:-)
+}
+# Shows picture $2 at its own size on sway's output $1, and checks that the output shows it.
+zv_sway_pozadie() {
+  local v
+  v=$(identify -format '%wx%h' "$2") && cp "$2" "$ZV_SWAY_ADR/$1.png" || return 1
+  [ "$(id -u)" != 0 ] || chown zv-sway "$ZV_SWAY_ADR/$1.png" || return 1
+  swaymsg output "$1" resolution "$v" bg "$ZV_SWAY_ADR/$1.png" stretch >/dev/null || return 1
+  zv_cakaj 10 zv_vystup_ukazuje "$1" "$2" || { echo "$1 does not show $2" >&2; return 1; }
+}
+# One more output of that sway, the next HEADLESS-N, at desktop point ($2, $3), showing picture $1.
+zv_sway_vystup() {
+  local n
+  n=$(swaymsg -t get_outputs | jq length) && swaymsg create_output >/dev/null &&
+    swaymsg -- output "HEADLESS-$((n + 1))" position "$2" "$3" >/dev/null && zv_sway_pozadie "HEADLESS-$((n + 1))" "$1"
+}
+
+# A private session bus, its address in DBUS_SESSION_BUS_ADDRESS, ended with the script. With "bare"
+# it starts no service of the system's on demand (an installed portal among them).
+zv_zbernica() {
+  local konfig=(--session)
+  : >"$ZV_LOGY/zbernica"
+  [ "${1:-}" != bare ] || {
+    printf '%s\n' '<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>' \
+      '<policy context="default"><allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/></policy>' \
+      '</busconfig>' >"$ZV_LOGY/bus.conf"
+    konfig=(--config-file="$ZV_LOGY/bus.conf")
+  }
+  dbus-daemon "${konfig[@]}" --nofork --nopidfile --print-address=3 3>"$ZV_LOGY/zbernica" >"$ZV_LOGY/dbus.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 test -s "$ZV_LOGY/zbernica" || { echo "dbus-daemon did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
+  export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$ZV_LOGY/zbernica")
+}
+# The stand-in portal "$@" (tests/portal_nahrada.cpp) on that bus in place of the last one; its lines
+# go to $ZV_LOGY/portal.log.
+zv_portal() {
+  [ -z "${ZV_PORTAL:-}" ] || { kill "$ZV_PORTAL" && wait "$ZV_PORTAL"; } 2>/dev/null
+  : >"$ZV_LOGY/portal.log" # emptied first: the last one's "ready" does not count
+  "$@" >>"$ZV_LOGY/portal.log" 2>&1 &
+  ZV_PORTAL=$! ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/portal.log" || { echo "the stand-in portal did not start" >&2; return 1; }
+}
+# The real desktop portal for the sway above, on the bus above: the services it activates see sway's
+# environment; pipewire runs, without which the wlr backend does not start; xdg-desktop-portal-gtk
+# implements the Access interface that the portal's Screenshot needs (XDG_CURRENT_DESKTOP names GNOME
+# too, and no accessibility bus). The portal is started and waited for here: its first start takes
+# about 10 s, which a desktop's running portal has long behind it. zv_portal_povol yes|no sets the
+# screenshot permission, so that no dialog is asked.
+zv_portal_wlr() {
+  export XDG_CURRENT_DESKTOP=sway:GNOME NO_AT_BRIDGE=1 GTK_A11Y=none
+  dbus-update-activation-environment XDG_RUNTIME_DIR WAYLAND_DISPLAY XDG_CURRENT_DESKTOP NO_AT_BRIDGE GTK_A11Y ||
+    return 1
+  pipewire >"$ZV_LOGY/pipewire.log" 2>&1 &
+  ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { echo "pipewire did not start" >&2; return 1; }
+  zv_cakaj 40 eval 'dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.DBus.Introspectable.Introspect | grep -q "org.freedesktop.portal.Screenshot"' ||
+    { echo "the portal did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
+}
+zv_portal_povol() {
+  zv_cakaj 20 dbus-send --session --print-reply --dest=org.freedesktop.impl.portal.PermissionStore \
+    /org/freedesktop/impl/portal/PermissionStore org.freedesktop.impl.portal.PermissionStore.SetPermission \
+    string:screenshot boolean:true string:screenshot string: array:string:"$1"
+}
+# A stand-in compositor, "$1 SOCKET ${@:2}" (tests/kompozitor_nahrada.cpp), in place of the last one,
+# in a runtime directory of its own; sets XDG_RUNTIME_DIR and WAYLAND_DISPLAY.
+zv_kompozitor() {
+  [ -z "${ZV_KOMPOZITOR:-}" ] || { kill "$ZV_KOMPOZITOR" && wait "$ZV_KOMPOZITOR"; } 2>/dev/null
+  mkdir -p -m 700 "$ZV_LOGY/beh" && export XDG_RUNTIME_DIR=$ZV_LOGY/beh WAYLAND_DISPLAY=nahrada-0 || return 1
+  : >"$ZV_LOGY/kompozitor.log"
+  "$1" "$WAYLAND_DISPLAY" "${@:2}" >>"$ZV_LOGY/kompozitor.log" 2>&1 &
+  ZV_KOMPOZITOR=$! ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/kompozitor.log" || { echo "the stand-in compositor did not start" >&2; return 1; }
 }
