@@ -8,7 +8,7 @@
 #include "render/okno_kresba.h"
 #include "search/vysledky.h"
 #include "shell/stav.h"
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 #include "tests/okno_stav.h"
 
 static const HDC PLATNO = (HDC)(uintptr_t)0x4400;
