@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "search/hladanie.h"
-#include "search/hladanie_pocty.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/hladaj_objekty.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 // Minimum size 5 and fill 50 keep some objects of every scene but the gradients.
 static const int kMinVelkost = 5;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "search/hladanie.h"
-#include "search/hladanie_pocty.h"
-#include "tests/search_sceny.h"
+#include "reference/hladaj_objekty.h"
+#include "reference/sceny.h"
 
 int main(int argc, char** argv)
 {

@@ -10,7 +10,7 @@
 
 #include "common/dib_win32.h"
 #include "search/hladanie.h"
-#include "search/hladanie_pocty.h"
+#include "reference/hladaj_objekty.h"
 #include "search/snimka_win32.h"
 #include "search/zentrivo_win32.h"
 

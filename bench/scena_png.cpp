@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 int main(int argc, char** argv)
 {

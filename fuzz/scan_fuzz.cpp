@@ -9,7 +9,7 @@
 
 #include "search/hladanie.h"
 #include "scan/scan_citanie.h"
-#include "tests/search_oracle.h"
+#include "reference/orakel.h"
 
 namespace {
 

@@ -2,8 +2,7 @@
 #include "render/okno_kresba.h"
 
 #include "render/kit.h"
-#include "search/vysledky.h"
-#include "shell/stav.h"
+#include "shell/obraz_okna.h"
 
 // Text styles: face, height, semibold, colour.
 struct StylTextu {
@@ -50,11 +49,11 @@ static SIZE Text(HDC hdc, const StylTextu& styl, const char* format, int hodnota
 
 // A value of line n at (vx, vy): first drawing for its width, grey box, highlight when selected,
 // final drawing on top. Line 2's first drawing sits 2 pixels higher, under the box.
-static SIZE Hodnota(HDC hdc, DWORD riadok, int hodnota, int vx, int vy)
+static SIZE Hodnota(HDC hdc, const ObrazOkna& o, DWORD riadok, int hodnota, int vx, int vy)
 {
     SIZE prva = Text(hdc, HODNOTA, "%d", hodnota, vx, riadok == 2 ? vy - 2 : vy);
     Okienko(hdc, RGB(180, 180, 180), RGB(205, 205, 205), 12, vx - 6, vy - 2, prva.cx + 12, 21);
-    if (volba == riadok)
+    if (o.volba == riadok)
         Okienko(hdc, RGB(255, 230, 255), RGB(255, 255, 140), 12, vx - 6, vy - 2, prva.cx + 12, 21);
     return Text(hdc, HODNOTA, "%d", hodnota, vx, vy);
 }
@@ -67,29 +66,29 @@ static int DalsiRiadok(int y, LONG cy)
     return (int)sucet;
 }
 
-static void SivaVzorka(HDC hdc, int g0)
+static void SivaVzorka(HDC hdc, const ObrazOkna& o, int g0)
 {
     for (int i = 0; i < 32; ++i) {
-        const int sed = (int)((32 * stupne_sedi + i) % 256);
+        const int sed = (int)((32 * o.stupne_sedi + i) % 256);
         const int x = g0 + 2 * (i + 1);
         Usecka(hdc, RGB(sed, sed, sed), 2, x, 16, x, 26);
     }
 }
 
-static void TvarovaPomocka(HDC hdc, int s, int y)
+static void TvarovaPomocka(HDC hdc, const ObrazOkna& o, int s, int y)
 {
-    if (percento_vyplne == 100) Text(hdc, TVAR, "štvorec", -1, s + 2, y);
-    else if (percento_vyplne == 75) Text(hdc, TVAR, ">kruh", -1, s, y);
-    else if (percento_vyplne == 50) Text(hdc, TVAR, ">trojuholník", -1, s - 4, y);
+    if (o.percento_vyplne == 100) Text(hdc, TVAR, "štvorec", -1, s + 2, y);
+    else if (o.percento_vyplne == 75) Text(hdc, TVAR, ">kruh", -1, s, y);
+    else if (o.percento_vyplne == 50) Text(hdc, TVAR, ">trojuholník", -1, s - 4, y);
 }
 
-static void Status(HDC hdc, int ys)
+static void Status(HDC hdc, const ObrazOkna& o, int ys)
 {
     Okienko(hdc, RGB(160, 210, 210), RGB(230, 240, 240), 16, 35, ys, 140, 21);
-    if (status < 0 || status >= POCET_STATUSOV) return;
-    const StatusovyText& st = STATUSY[status];
+    if (o.status < 0 || o.status >= POCET_STATUSOV) return;
+    const StatusovyText& st = STATUSY[o.status];
     SIZE rozmer;
-    const int hodnota = status == 2 ? PocetObjektov : -1; // only the count has a conversion
+    const int hodnota = o.status == 2 ? o.pocet_objektov : -1; // only the count has a conversion
     Napis(hdc, &rozmer, st.text, hodnota, st.x, ys + st.dy, st.farba, st.vyska, 0, 0, st.pismo);
 }
 
@@ -111,46 +110,49 @@ void OnWM_PAINT(HDC* platno, HWND okno)
 {
     (void)okno; // the layout is the same for every window size
     HDC hdc = *platno;
+    // The state a timer tick compares, so that what is drawn and what repaints it are the same values;
+    // the client size and the readout play no part here.
+    const ObrazOkna o = ObrazTeraz(0, 0, POINT{0, 0}, 0);
 
     const SIZE e1 = Text(hdc, POPIS, "Stupne šedi", -1, 10, 12);
     const int x1 = 10 + e1.cx + 15;
-    const SIZE e2 = Hodnota(hdc, 1, (int)stupne_sedi + 1, x1, 10);
+    const SIZE e2 = Hodnota(hdc, o, 1, (int)o.stupne_sedi + 1, x1, 10);
     const int g0 = x1 + e2.cx + 19;
-    SivaVzorka(hdc, g0);
-    Text(hdc, CISLO_PASMA, "%d", (int)(32 * stupne_sedi), g0, 4);
-    Text(hdc, CISLO_PASMA, "%d", (int)(32 * stupne_sedi + 31), g0 + 55, 4);
+    SivaVzorka(hdc, o, g0);
+    Text(hdc, CISLO_PASMA, "%d", (int)(32 * o.stupne_sedi), g0, 4);
+    Text(hdc, CISLO_PASMA, "%d", (int)(32 * o.stupne_sedi + 31), g0 + 55, 4);
 
     const int y2 = DalsiRiadok(12, e2.cy);
     const SIZE e6 = Text(hdc, POPIS, "Min. rozmer", -1, 10, y2);
     const int x2 = 10 + e6.cx + 12;
-    const SIZE e7 = Hodnota(hdc, 2, (int)VelkostObjektu, x2, y2);
+    const SIZE e7 = Hodnota(hdc, o, 2, (int)o.velkost_objektu, x2, y2);
     const SIZE e8 = Text(hdc, POPIS, "pixelov", -1, x2 + e7.cx + 11, y2);
 
     const int y3 = DalsiRiadok(y2, e8.cy);
     const SIZE e9 = Text(hdc, POPIS, "Výplň objektu", -1, 10, y3);
     const int x3 = 10 + e9.cx + 12;
-    const SIZE e10 = Hodnota(hdc, 3, (int)percento_vyplne, x3, y3);
+    const SIZE e10 = Hodnota(hdc, o, 3, (int)o.percento_vyplne, x3, y3);
     const int p = x3 + e10.cx + 9;
     const SIZE e11 = Text(hdc, POPIS, "%%", -1, p, y3);
-    TvarovaPomocka(hdc, p + e11.cx + 11, y3);
+    TvarovaPomocka(hdc, o, p + e11.cx + 11, y3);
 
     const int y4 = DalsiRiadok(y3, e11.cy);
     int ys;
-    if (PocetObjektov > 0) {
+    if (o.pocet_objektov > 0) {
         SIZE e13;
         KlavesaMala(hdc, &e13, "TAB", 6, 7, y4);
         const int t = 7 + e13.cx + 11;
         const SIZE e14 = Text(hdc, POPIS, " - myš na stred objektu č.", -1, t, y4);
         const int x4 = t + e14.cx + 8;
-        const SIZE e15 = Hodnota(hdc, 4, cislo_objektu, x4, y4 - 1);
+        const SIZE e15 = Hodnota(hdc, o, 4, o.cislo_objektu, x4, y4 - 1);
         const int y5 = y4 + e15.cy - 1;
-        const RECT& objekt = objekty[cislo_objektu - 1];
+        const RECT& objekt = o.objekt;  // zeros when no current object is in the lists
         const SIZE e16 = Text(hdc, ROZMER_OBJEKTU, "%d x ", objekt.right - objekt.left + 1, 83, y5);
         const SIZE e17 = Text(hdc, ROZMER_OBJEKTU, "%d", objekt.bottom - objekt.top + 1, 83 + e16.cx, y5);
         ys = (int)(y5 + e17.cy * 1.3);
     } else {
         ys = (int)(y3 + e11.cy * 2.4);
     }
-    Status(hdc, ys);
+    Status(hdc, o, ys);
     PomocKlaves(hdc);
 }

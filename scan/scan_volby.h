@@ -5,11 +5,12 @@
 
 #include "common/wintypes.h"
 #include "scan/scan_obraz.h"
+#include "search/predvolby.h"
 
 struct ScanVolby {
-    int stupen = 0;                     // --band: grey band 0 to 7
-    int min_velkost = 20;               // --min: smallest width and height
-    int percento = 70;                  // --fill: smallest fill percent
+    int stupen = kPredvolenyStupen;     // --band: grey band 0 to 7
+    int min_velkost = kPredvolenaMinVelkost;  // --min: smallest width and height
+    int percento = kPredvolenePercento; // --fill: smallest fill percent
     RECT vylucene = {0, 0, -1, -1};     // --exclude, bounds inclusive; this one leaves out nothing
     bool obdlzniky = false;             // --rects
     bool json = false;                  // --json: one JSON object a line

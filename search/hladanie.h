@@ -60,6 +60,3 @@ void UvolniStav(StavHladania* stav);
 int HladajDoZoznamov(StavHladania* stav, int w, int h, const COLORREF* farby, RECT vylucene, int stupen,
                      int min_velkost, int percento);
 
-// HladajDoZoznamov with a state of the search's own, kept for the process's life.
-int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
-                  int percento);

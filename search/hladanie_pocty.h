@@ -1,10 +1,7 @@
-// Counts of the latest search, for the benchmarks and the scan command's timing.
+// Counts of a search, kept in its state, for the benchmarks and the scan command's timing.
 #pragma once
 
 struct PoctyHladania {
     long long sive_body;  // grey pixels of the band outside the exclusion rectangle
     int cykly;            // cycles that completed a chain (one is tested per cycle)
 };
-
-// The counts of the latest HladajObjekty (a caller's own state keeps its counts in StavHladania).
-PoctyHladania PoslednePocty();

@@ -20,13 +20,3 @@ int HladajDoZoznamov(StavHladania* stav, int w, int h, const COLORREF* farby, RE
     memcpy(objekty, stav->objekty, (size_t)s * sizeof(RECT));
     return s;
 }
-
-static StavHladania stav_hladania;  // the state of HladajObjekty
-
-PoctyHladania PoslednePocty() { return stav_hladania.pocty; }
-
-int HladajObjekty(int w, int h, const COLORREF* farby, RECT vylucene, int stupen, int min_velkost,
-                  int percento)
-{
-    return HladajDoZoznamov(&stav_hladania, w, h, farby, vylucene, stupen, min_velkost, percento);
-}

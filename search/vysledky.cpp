@@ -16,24 +16,6 @@ int PoloziekZoznamu(long long w, long long h)
     return (int)velkost;
 }
 
-POINT* AlokaciaDsktPointPola(int* pocet, int w, int h)
-{
-    static POINT* pamat;
-    int velkost = PoloziekZoznamu(w, h);
-    pamat = velkost > 0 ? (POINT*)calloc((size_t)velkost, sizeof(POINT)) : nullptr;
-    *pocet = pamat ? velkost : 0;  // a failed allocation holds no entries
-    return pamat;
-}
-
-RECT* AlokaciaDsktRectPola(int* pocet, int w, int h)
-{
-    static RECT* pamat;
-    int velkost = PoloziekZoznamu(w, h);
-    pamat = velkost > 0 ? (RECT*)calloc((size_t)velkost, sizeof(RECT)) : nullptr;
-    *pocet = pamat ? velkost : 0;
-    return pamat;
-}
-
 // Grows each list that has fewer than `potreba` entries to `nove` entries (nove >= potreba), keeping
 // its entries and zero-filling the rest; both new blocks are had before either list changes. 1 on
 // success, 0 when memory runs out (both lists stay as they were).

@@ -1,5 +1,5 @@
-// What one picture of the control window shows, so that a timer tick repaints only when a new picture
-// would differ from the last one.
+// What one picture of the control window shows: OnWM_PAINT draws these values, and a timer tick
+// repaints only when a new picture would differ from the last one.
 #pragma once
 #include "common/wintypes.h"
 

@@ -5,7 +5,7 @@
 
 #include "dialogs/nastavenia_dlg.h"
 #include "dialogs/o_programe.h"
-#include "kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 
 static HDC const DLG = reinterpret_cast<HDC>(0x600);
 

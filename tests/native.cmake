@@ -3,7 +3,7 @@
 # --- shell: control state, key commands, settings store ---
 add_executable(shell_tests shell_ovladanie_test.cpp shell_vykonaj_test.cpp shell_enter_plocha_test.cpp
                shell_nastavenia_test.cpp shell_registry_test.cpp)
-target_link_libraries(shell_tests PRIVATE zentrivo_shell zentrivo_shell_kvmem GTest::gtest_main)
+target_link_libraries(shell_tests PRIVATE zentrivo_shell zentrivo_shell_kvmem zentrivo_reference GTest::gtest_main)
 gtest_discover_tests(shell_tests TEST_PREFIX shell.)
 # The initial values are checked in a program of their own, before any test changes them.
 add_executable(shell_stav_tests shell_stav_test.cpp)
@@ -12,8 +12,6 @@ gtest_discover_tests(shell_stav_tests TEST_PREFIX shell.)
 # --- end shell ---
 
 # --- render and tracking: kit double, control-window layout, arrow geometry, readout ---
-# The recording double of the drawing kit; link it in place of the GDI kit (see kit_zaznam.h).
-add_library(zentrivo_kit_zaznam STATIC kit_zaznam.cpp)
 add_executable(render_tests render_okno_kresba_test.cpp render_sipky_test.cpp)
 target_link_libraries(render_tests PRIVATE zentrivo_render zentrivo_kit_zaznam GTest::gtest_main)
 gtest_discover_tests(render_tests)
@@ -34,22 +32,18 @@ gtest_discover_tests(dialogs_tests)
 # --- end dialogs ---
 
 # --- search: result lists, the search, the centres file, the scan command ---
-# Scenes (drawn shapes and the benchmarks' desktop-like scenes) and the reference steps (the oracle),
-# for the tests and the benchmarks: never linked into the product.
-add_library(search_test_sceny STATIC search_sceny.cpp search_sceny_plochy.cpp search_oracle.cpp)
-target_link_libraries(search_test_sceny PUBLIC zentrivo_search)
 add_executable(search_tests search_edge_test.cpp search_fixes_test.cpp search_differential_test.cpp
                search_stredy_test.cpp search_slova_test.cpp subory_pomoc.cpp)
-target_link_libraries(search_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_link_libraries(search_tests PRIVATE zentrivo_reference GTest::gtest_main)
 target_compile_definitions(search_tests PRIVATE SEARCH_TMP="${CMAKE_CURRENT_BINARY_DIR}/search_tmp")
 gtest_discover_tests(search_tests TEST_PREFIX search.)
 # The list sizes: the first test needs a process in which no search has run yet.
 add_executable(search_lists_tests search_vysledky_test.cpp)
-target_link_libraries(search_lists_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_link_libraries(search_lists_tests PRIVATE zentrivo_reference GTest::gtest_main)
 gtest_discover_tests(search_lists_tests TEST_PREFIX search.)
 # Out of memory: calloc is wrapped in this program so that each allocation can be made to fail.
 add_executable(search_alloc_tests search_alloc_test.cpp)
-target_link_libraries(search_alloc_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_link_libraries(search_alloc_tests PRIVATE zentrivo_reference GTest::gtest_main)
 target_link_options(search_alloc_tests PRIVATE -Wl,--wrap=calloc)
 gtest_discover_tests(search_alloc_tests TEST_PREFIX search.)
 # --- end search ---
@@ -59,7 +53,7 @@ add_executable(scan_make_desktop ${CMAKE_SOURCE_DIR}/tools/sample/make_desktop.c
 target_link_libraries(scan_make_desktop PRIVATE ${STB_LIBRARY})
 add_executable(scan_tests scan_cli_test.cpp scan_skripty_test.cpp scan_cas_test.cpp scan_pomoc.cpp
                subory_pomoc.cpp scan_citanie_test.cpp scan_mena_test.cpp)
-target_link_libraries(scan_tests PRIVATE search_test_sceny ${STB_LIBRARY} GTest::gtest_main)
+target_link_libraries(scan_tests PRIVATE zentrivo_reference ${STB_LIBRARY} GTest::gtest_main)
 add_dependencies(scan_tests zentrivo-scan)
 target_compile_definitions(scan_tests PRIVATE
   ZENTRIVO_SCAN="$<TARGET_FILE:zentrivo-scan>" MAKE_DESKTOP="$<TARGET_FILE:scan_make_desktop>"
@@ -137,7 +131,7 @@ endif()
 # --- search speed: the search against the reference steps on large crowded scenes ---
 # ZENTRIVO_SEEDS=N in the environment runs N large scenes and 10 N smaller ones instead of 12 and 120.
 add_executable(search_velke_tests search_velke_sceny_test.cpp)
-target_link_libraries(search_velke_tests PRIVATE search_test_sceny GTest::gtest_main)
+target_link_libraries(search_velke_tests PRIVATE zentrivo_reference GTest::gtest_main)
 gtest_discover_tests(search_velke_tests TEST_PREFIX search.)
 # --- end search speed ---
 

@@ -8,7 +8,7 @@
 #include "render/okno_kresba.h"
 #include "search/vysledky.h"
 #include "shell/stav.h"
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 #include "tests/okno_stav.h"
 
 static const HDC PLATNO = (HDC)(uintptr_t)0x4400;
@@ -413,6 +413,28 @@ TEST(OknoKresba, CurrentObjectSize)
     EXPECT_EQ(z[R16].text, "12 x "); // left 10, right 21
     EXPECT_EQ(z[R17].text, "30");    // top 5, bottom 34
     EXPECT_EQ(z[R15].text, "1");
+}
+
+// A current object that the lists do not hold is not read: its size line shows the empty rectangle.
+TEST(OknoKresba, CurrentObjectOutsideTheLists)
+{
+    struct Pripad {
+        const char* nazov;
+        int cislo;
+        bool zoznamy;
+    };
+    for (Pripad p : {Pripad{"none current", 0, true}, Pripad{"past the count", 3, true},
+                     Pripad{"no lists", 1, false}}) {
+        SCOPED_TRACE(p.nazov);
+        NastavStavOkna({0, 20, 100, 4, 2, p.cislo, 2});
+        objekty = p.zoznamy ? s_objekty : nullptr;
+        ZaznamVymaz();
+        HDC platno = PLATNO;
+        OnWM_PAINT(&platno, nullptr);
+        ASSERT_EQ(g_zaznam.size(), (size_t)SPOLU);
+        EXPECT_EQ(g_zaznam[R16].text, "1 x ");
+        EXPECT_EQ(g_zaznam[R17].text, "1");
+    }
 }
 
 TEST(OknoKresba, ReadsTheStateOnly)

@@ -18,8 +18,8 @@
 
 #include "search/hladanie.h"
 #include "tests/scan_pomoc.h"
-#include "tests/search_obdlzniky.h"
-#include "tests/search_sceny.h"
+#include "reference/obdlzniky.h"
+#include "reference/sceny.h"
 
 namespace {
 

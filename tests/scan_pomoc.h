@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 #include "tests/subory_pomoc.h"
 
 std::string Adresar();  // a fresh directory in the build tree for the running test

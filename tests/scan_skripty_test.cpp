@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/scan_pomoc.h"
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 namespace {
 

@@ -4,9 +4,10 @@
 
 #include <cstdlib>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/vysledky.h"
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 extern "C" void* __real_calloc(size_t pocet, size_t velkost);
 

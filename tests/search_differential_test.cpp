@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/vysledky.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 namespace {
 

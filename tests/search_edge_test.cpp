@@ -1,11 +1,12 @@
 // The search's edge cases: shapes, bands, exclusion, fill and size limits, and the scan's quirks.
 #include <gtest/gtest.h>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/vysledky.h"
-#include "tests/search_obdlzniky.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/obdlzniky.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "search/hladanie.h"
-#include "tests/search_obdlzniky.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/obdlzniky.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 namespace {
 

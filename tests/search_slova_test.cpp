@@ -9,8 +9,8 @@
 
 #include "search/behy.h"
 #include "search/hladanie.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "search/hladanie.h"
 #include "search/vysledky.h"
-#include "tests/search_oracle.h"
-#include "tests/search_sceny.h"
+#include "reference/orakel.h"
+#include "reference/sceny.h"
 
 namespace {
 

@@ -6,10 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/tabulka.h"
 #include "search/vysledky.h"
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 namespace {
 
@@ -35,6 +36,17 @@ TEST(SearchLists, StartEmptyAndTheFirstSearchGrowsThem)
     EXPECT_LT(poloziek_dskt_rect_pola, 35 * 25);
 }
 
+// Empties the program's lists, as they are before start-up sizes them.
+void ListyPrazdne()
+{
+    free(centers);
+    free(objekty);
+    centers = nullptr;
+    objekty = nullptr;
+    poloziek_dskt_point_pola = poloziek_dskt_rect_pola = 0;
+}
+
+// The lists as start-up sizes them from the desktop: (h + 5) x (w + 5) zero-filled entries.
 TEST(SearchLists, AllocationSizes)
 {
     struct Pripad {
@@ -42,9 +54,11 @@ TEST(SearchLists, AllocationSizes)
     };
     for (Pripad p : {Pripad{1920, 1080, 1085 * 1925}, Pripad{1366, 768, 773 * 1371}, Pripad{0, 0, 25}}) {
         SCOPED_TRACE(std::to_string(p.w) + " x " + std::to_string(p.h));
-        int bodov = -1, obdlznikov = -1;
-        POINT* body = AlokaciaDsktPointPola(&bodov, p.w, p.h);
-        RECT* obdlzniky = AlokaciaDsktRectPola(&obdlznikov, p.w, p.h);
+        ListyPrazdne();
+        ASSERT_EQ(RozsirVysledky(p.w, p.h), 1);
+        POINT* body = centers;
+        RECT* obdlzniky = objekty;
+        const int bodov = poloziek_dskt_point_pola, obdlznikov = poloziek_dskt_rect_pola;
         ASSERT_NE(body, nullptr);
         ASSERT_NE(obdlzniky, nullptr);
         EXPECT_EQ(bodov, p.pocet);
@@ -54,19 +68,19 @@ TEST(SearchLists, AllocationSizes)
             nuly = nuly && body[k].x == 0 && body[k].y == 0 && obdlzniky[k].left == 0 && obdlzniky[k].top == 0 &&
                    obdlzniky[k].right == 0 && obdlzniky[k].bottom == 0;
         EXPECT_TRUE(nuly);
-        free(body);
-        free(obdlzniky);
     }
+    ListyPrazdne();
 }
 
 // A count that a signed 32-bit integer cannot hold gives no list rather than a wrapped count.
 TEST(SearchLists, OversizedDesktopGetsNoList)
 {
-    int bodov = -1, obdlznikov = -1;
-    EXPECT_EQ(AlokaciaDsktPointPola(&bodov, 50000, 50000), nullptr);
-    EXPECT_EQ(AlokaciaDsktRectPola(&obdlznikov, 50000, 50000), nullptr);
-    EXPECT_EQ(bodov, 0);
-    EXPECT_EQ(obdlznikov, 0);
+    ListyPrazdne();
+    EXPECT_EQ(RozsirVysledky(50000, 50000), 0);
+    EXPECT_EQ(centers, nullptr);
+    EXPECT_EQ(objekty, nullptr);
+    EXPECT_EQ(poloziek_dskt_point_pola, 0);
+    EXPECT_EQ(poloziek_dskt_rect_pola, 0);
 }
 
 // A bigger desktop grows the work tables but not the lists; the lists grow when a search finds more

@@ -1,4 +1,5 @@
 // ENTER over a desktop held in memory, with the real search and the real centres file.
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/stredy_subor.h"
 #include "shell/vykonaj_akcie.h"

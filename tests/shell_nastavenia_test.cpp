@@ -1,6 +1,6 @@
 // Loading and saving the settings and the window placement through the in-memory store.
 #include "shell/nastavenia.h"
-#include "shell/registry_kv_mem.h"
+#include "stubs/registry_kv_mem.h"
 #include "shell_pomoc.h"
 #include <gtest/gtest.h>
 

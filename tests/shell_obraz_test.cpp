@@ -9,7 +9,7 @@
 #include "render/okno_kresba.h"
 #include "shell/obraz_okna.h"
 #include "shell_pomoc.h"
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 #include "tracking/sledovanie.h"
 
 namespace {

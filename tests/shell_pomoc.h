@@ -17,11 +17,10 @@ inline void StavPoHladani(int pocet, int cislo, DWORD riadok, int stav)
     status = stav;
 }
 
-// Room for a few centres when the result lists were not allocated at start-up.
+// Room for a few centres when the result lists were not sized at start-up.
 inline void ZaistiVysledky()
 {
-    if (!centers) centers = AlokaciaDsktPointPola(&poloziek_dskt_point_pola, 200, 200);
-    if (!objekty) objekty = AlokaciaDsktRectPola(&poloziek_dskt_rect_pola, 200, 200);
+    if (!centers || !objekty) RozsirVysledky(200, 200);
 }
 
 // An action list as text, e.g. "repaint; search 4 20 70", so a test compares it whole.

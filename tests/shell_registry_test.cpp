@@ -1,6 +1,6 @@
 // The key-value store in memory, with the registry behaviour the settings rely on.
 #include "shell/registry_kv.h"
-#include "shell/registry_kv_mem.h"
+#include "stubs/registry_kv_mem.h"
 #include <gtest/gtest.h>
 
 static const char* const K = "Software\\Test";

@@ -1,7 +1,7 @@
 // The readout strip: one box and five labels from the client size, the cursor and the pixel's colour.
 #include <gtest/gtest.h>
 
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 #include "tracking/sledovanie.h"
 
 static const HDC PLATNO = (HDC)(uintptr_t)0x5500;

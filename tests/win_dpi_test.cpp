@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/dpi_win32.h"
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
 #include "search/vysledky.h"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/snimka_win32.h"
 #include "search/stredy_subor.h"

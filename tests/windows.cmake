@@ -37,7 +37,7 @@ add_executable(win_drzac_plochy win_drzac_plochy.cpp)
 zentrivo_add_wine_test(win_zdroje_test win_zdroje_test.cpp RESOURCES)
 target_compile_definitions(win_zdroje_test PRIVATE ZENTRIVO_MANIFEST_CPU="${ZENTRIVO_MANIFEST_CPU}")
 # The snapshot compares the display with the picture that the root window shows, read with stb_image.
-zentrivo_add_wine_test(win_snimka_test win_snimka_test.cpp LIBS zentrivo_search_win32 zentrivo_search)
+zentrivo_add_wine_test(win_snimka_test win_snimka_test.cpp LIBS zentrivo_reference zentrivo_search_win32 zentrivo_search)
 target_include_directories(win_snimka_test PRIVATE /usr/include/stb)
 target_compile_definitions(win_snimka_test PRIVATE
   ZENTRIVO_TESTOVACIA_PLOCHA="Z:${CMAKE_SOURCE_DIR}/tests/data/win_plocha.png")
@@ -45,7 +45,7 @@ zentrivo_add_wine_test(win_registre_test win_registre_test.cpp
   LIBS zentrivo_shell_win32 zentrivo_shell zentrivo_shell_kvreg)
 # The DPI seam; its scaled-display cases run in a child process while Wine's DPI setting is 144.
 zentrivo_add_wine_test(win_dpi_test win_dpi_test.cpp
-  LIBS zentrivo_search_win32 zentrivo_search zentrivo_tracking_win32 zentrivo_tracking zentrivo_render_win32
+  LIBS zentrivo_reference zentrivo_search_win32 zentrivo_search zentrivo_tracking_win32 zentrivo_tracking zentrivo_render_win32
        zentrivo_render zentrivo_common_win32)
 # The program itself, checked on the build machine (no Wine): PE32 i386 (PE32+ x86-64 in the 64-bit
 # build), GUI, system DLLs only.
@@ -106,10 +106,21 @@ add_executable(okno_info e2e/okno_info_win32.cpp)
 # The end-to-end cases, one test each: every e2e/e2e_*.sh file (see e2e/pomoc.sh). Each starts
 # Zentrivo.exe on a virtual display of its own; the native build gives them the centres they expect
 # (its scan command) and the window's sizes and colours (e2e_hodnoty), so it is built first.
-set(ZENTRIVO_SCAN "${CMAKE_SOURCE_DIR}/build/native/scan/zentrivo-scan" CACHE FILEPATH
-    "zentrivo-scan of the native build, for the end-to-end tests")
-set(ZENTRIVO_HODNOTY "${CMAKE_SOURCE_DIR}/build/native/tests/e2e_hodnoty" CACHE FILEPATH
-    "e2e_hodnoty of the native build, for the end-to-end tests")
+# The native build tree is a cache value (the Windows presets give the native preset's tree); each
+# tool can also be named on its own.
+set(ZENTRIVO_NATIVE_BUILD "" CACHE PATH "The native build tree whose tools the end-to-end tests and win_scan use")
+if(NOT ZENTRIVO_NATIVE_BUILD)
+  message(WARNING "ZENTRIVO_NATIVE_BUILD is not set: the end-to-end tests and win_scan need the native "
+                  "build's tools (-DZENTRIVO_NATIVE_BUILD=DIR, or a Windows preset)")
+endif()
+set(ZENTRIVO_SCAN "" CACHE FILEPATH "zentrivo-scan of the native build (empty: the one in ZENTRIVO_NATIVE_BUILD)")
+set(ZENTRIVO_HODNOTY "" CACHE FILEPATH "e2e_hodnoty of the native build (empty: the one in ZENTRIVO_NATIVE_BUILD)")
+if(NOT ZENTRIVO_SCAN)
+  set(ZENTRIVO_SCAN "${ZENTRIVO_NATIVE_BUILD}/scan/zentrivo-scan")
+endif()
+if(NOT ZENTRIVO_HODNOTY)
+  set(ZENTRIVO_HODNOTY "${ZENTRIVO_NATIVE_BUILD}/tests/e2e_hodnoty")
+endif()
 file(GLOB ZENTRIVO_E2E CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/e2e/e2e_*.sh)
 foreach(pripad ${ZENTRIVO_E2E})
   get_filename_component(nazov ${pripad} NAME_WE)

@@ -7,7 +7,7 @@
 #include "render/okno_kresba.h"
 #include "shell/rezim_okna.h"
 #include "shell/stav.h"
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 #include "tracking/sledovanie.h"
 
 static void Farba(const char* meno, COLORREF c)

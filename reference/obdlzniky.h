@@ -2,7 +2,7 @@
 #pragma once
 #include <initializer_list>
 
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 // A w x h scene with the rectangles (bounds inclusive) drawn in colour c, in order, over the background.
 inline Scena Obdlzniky(std::initializer_list<RECT> obdlzniky, COLORREF c, int w = 100, int h = 100)

@@ -1,4 +1,5 @@
-// The reference search for the tests: the search's steps transcribed literally, entry by entry.
+// The reference search for the tests, the benchmarks and the fuzz target: the search's steps transcribed
+// literally, entry by entry.
 #pragma once
 #include <vector>
 

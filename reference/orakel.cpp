@@ -1,5 +1,5 @@
 // The reference search: every step as the design states it, flags and all, with no shortcuts.
-#include "tests/search_oracle.h"
+#include "reference/orakel.h"
 
 #include <cstddef>
 

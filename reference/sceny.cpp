@@ -1,10 +1,11 @@
 // Test scenes for the search: drawing shapes on a desktop held in memory, and running the search.
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
+#include "reference/hladaj_objekty.h"
 #include "search/hladanie.h"
 #include "search/vysledky.h"
 

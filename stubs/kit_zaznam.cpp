@@ -1,5 +1,5 @@
 // The recording double of the drawing kit: records every call, draws nothing, returns rule-made extents.
-#include "tests/kit_zaznam.h"
+#include "stubs/kit_zaznam.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <random>
 
-#include "tests/search_sceny.h"
+#include "reference/sceny.h"
 
 // std::mt19937 is the same on every platform; the distributions are not, so only raw draws are used.
 static int Nahoda(std::mt19937& gen, int n) { return (int)(gen() % (uint32_t)n); }

@@ -1,6 +1,6 @@
 // In-memory key-value store with the registry behaviour the settings rely on, for the native build.
 #include "shell/registry_kv.h"
-#include "shell/registry_kv_mem.h"
+#include "stubs/registry_kv_mem.h"
 #include <cstring>
 
 #define MAX_KLUCOV 4
