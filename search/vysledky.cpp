@@ -16,6 +16,22 @@ int PoloziekZoznamu(long long w, long long h)
     return (int)velkost;
 }
 
+POINT* AlokaciaDsktPointPola(int* pocet, int w, int h)
+{
+    const int velkost = PoloziekZoznamu(w, h);
+    POINT* pamat = velkost > 0 ? (POINT*)calloc((size_t)velkost, sizeof(POINT)) : nullptr;
+    *pocet = pamat ? velkost : 0;  // a failed allocation holds no entries
+    return pamat;
+}
+
+RECT* AlokaciaDsktRectPola(int* pocet, int w, int h)
+{
+    const int velkost = PoloziekZoznamu(w, h);
+    RECT* pamat = velkost > 0 ? (RECT*)calloc((size_t)velkost, sizeof(RECT)) : nullptr;
+    *pocet = pamat ? velkost : 0;
+    return pamat;
+}
+
 // Grows each list that has fewer than `potreba` entries to `nove` entries (nove >= potreba), keeping
 // its entries and zero-filling the rest; both new blocks are had before either list changes. 1 on
 // success, 0 when memory runs out (both lists stay as they were).
@@ -48,7 +64,18 @@ int RozsirVysledky(int w, int h)
 {
     int potreba = PoloziekZoznamu(w, h);
     if (potreba == 0) return 0;
-    return Zvacsi(potreba, potreba, potreba);
+    if (centers || objekty) return Zvacsi(potreba, potreba, potreba);
+    int bodov = 0, obdlznikov = 0;
+    POINT* body = AlokaciaDsktPointPola(&bodov, w, h);
+    RECT* obdlzniky = AlokaciaDsktRectPola(&obdlznikov, w, h);
+    if (!body || !obdlzniky) {
+        free(body);
+        free(obdlzniky);
+        return 0;
+    }
+    centers = body, poloziek_dskt_point_pola = bodov;
+    objekty = obdlzniky, poloziek_dskt_rect_pola = obdlznikov;
+    return 1;
 }
 
 int MiestoPreObjekt(int k)
