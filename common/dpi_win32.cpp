@@ -30,6 +30,11 @@ void DpiFyzickeKoniec(HANDLE predosly)
     if (predosly) Nastav()(predosly);
 }
 
+void DpiFyzickeVlakno()
+{
+    if (!DpiFyzickeZaciatok() && !IsProcessDPIAware()) SetProcessDPIAware();
+}
+
 RECT DpiPlocha()
 {
     RECT plocha = {};

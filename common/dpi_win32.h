@@ -11,6 +11,11 @@ HANDLE DpiFyzickeZaciatok();
 // Gives the thread back the context that DpiFyzickeZaciatok returned; nothing for NULL.
 void DpiFyzickeKoniec(HANDLE predosly);
 
+// The calling thread in physical pixels for good, for a program that shows no window of its own (the
+// scan command, whose manifest declares the process per-monitor aware): per-monitor aware as
+// DpiFyzickeZaciatok makes it, or, before Windows 10 1607, the process system DPI aware.
+void DpiFyzickeVlakno();
+
 // The desktop's client rectangle in physical pixels.
 RECT DpiPlocha();
 // SetCursorPos in physical pixels.

@@ -9,17 +9,11 @@
 #include <cstring>
 
 #include "common/dib_win32.h"
+#include "common/dpi_win32.h"
 #include "scan/plocha_win32.h"
 
 // Rows copied at a time: the strip's bitmap is a few megabytes even on a wide desktop.
 static const int kRiadkovPasu = 64;
-
-// The process reads physical pixels: its manifest declares it per-monitor DPI aware; a system older
-// than that declaration (before Windows 8.1) is asked at run time.
-static void FyzickePixely()
-{
-    if (!IsProcessDPIAware()) SetProcessDPIAware();
-}
 
 typedef HRESULT(WINAPI* DpiMonitora)(HMONITOR, int, UINT*, UINT*);
 
@@ -59,7 +53,8 @@ int ZistiMonitory(const char* sposob, Plocha* p, char* chyba, size_t miesto)
         snprintf(chyba, miesto, "--screen=%s: Windows reads its desktop one way only", sposob);
         return 0;
     }
-    FyzickePixely();
+    // Physical pixels: the manifest declares the process per-monitor aware; older systems are asked.
+    DpiFyzickeVlakno();
     p->x = GetSystemMetrics(SM_XVIRTUALSCREEN), p->y = GetSystemMetrics(SM_YVIRTUALSCREEN);
     p->w = GetSystemMetrics(SM_CXVIRTUALSCREEN), p->h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     p->monitory.clear();

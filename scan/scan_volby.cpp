@@ -121,42 +121,70 @@ static int CitajObdlznik(const char* text, RECT* r, char* chyba, size_t miesto)
     return 1;
 }
 
-// Whether the option a takes the next argument as its value.
-static bool SHodnotou(const char* a)
+// The readers of the options' values: 1 read, 0 bad with a one-line reason in chyba.
+static int CitajPasmo(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
 {
-    for (const char* v : {"--band", "--min", "--fill", "--exclude", "--out", "--max-pixels", "--max-bytes", "-j",
-                          "--monitor"})
-        if (strcmp(a, v) == 0) return true;
-    return SHodnotouSledovania(a);
+    v->pasmo_zadane = true;  // --colour cannot go with it
+    return CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
 }
-
-static int CitajHodnotu(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+static int CitajMin(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
 {
-    const int sledovania = CitajHodnotuSledovania(a, h, v, chyba, miesto);
-    if (sledovania >= 0) return sledovania;
-    if (strcmp(a, "--band") == 0) return CitajVRozsahu(a, h, 0, 7, &v->stupen, chyba, miesto);
-    if (strcmp(a, "--min") == 0) return CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
-    if (strcmp(a, "--fill") == 0) return CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
-    if (strcmp(a, "-j") == 0) return CitajVRozsahu(a, h, 1, INT_MAX, &v->vlakna, chyba, miesto);
-    if (strcmp(a, "--exclude") == 0) return CitajObdlznik(h, &v->vylucene, chyba, miesto);
-    if (strcmp(a, "--max-pixels") == 0 && (!CitajCislo64(h, strlen(h), &v->max_pixelov) || v->max_pixelov < 0)) {
-        snprintf(chyba, miesto, "--max-pixels needs a whole number 0 or more, not '%s'", h);
-        return 0;
-    }
-    if (strcmp(a, "--max-bytes") == 0 && (!CitajCislo64(h, strlen(h), &v->max_bajtov) || v->max_bajtov < 1)) {
-        snprintf(chyba, miesto, "--max-bytes needs a whole number 1 or more, not '%s'", h);
-        return 0;
-    }
-    if (strcmp(a, "--monitor") == 0) v->monitor = h;  // checked against the monitors once they are known
-    if (strcmp(a, "--out") == 0) {
-        if (*h == '\0') {
-            snprintf(chyba, miesto, "--out needs a file name");
-            return 0;
-        }
-        v->vystup = h;
-    }
+    return CitajVRozsahu(a, h, 0, INT_MAX, &v->min_velkost, chyba, miesto);
+}
+static int CitajVypln(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    return CitajVRozsahu(a, h, 0, 100, &v->percento, chyba, miesto);
+}
+static int CitajVlakna(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    return CitajVRozsahu(a, h, 1, INT_MAX, &v->vlakna, chyba, miesto);
+}
+static int CitajVylucene(const char*, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    return CitajObdlznik(h, &v->vylucene, chyba, miesto);
+}
+// --max-pixels (0 or more) and --max-bytes (1 or more).
+static int CitajLimit(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    const bool pixely = strcmp(a, "--max-pixels") == 0;
+    long long* limit = pixely ? &v->max_pixelov : &v->max_bajtov;
+    if (CitajCislo64(h, strlen(h), limit) && *limit >= (pixely ? 0 : 1)) return 1;
+    snprintf(chyba, miesto, "%s needs a whole number %d or more, not '%s'", a, pixely ? 0 : 1, h);
+    return 0;
+}
+static int CitajVolbuMonitora(const char*, const char* h, ScanVolby* v, char*, size_t)
+{
+    v->monitor = h;  // checked against the monitors once they are known
     return 1;
 }
+static int CitajVystup(const char*, const char* h, ScanVolby* v, char* chyba, size_t miesto)
+{
+    if (*h != '\0') {
+        v->vystup = h;
+        return 1;
+    }
+    snprintf(chyba, miesto, "--out needs a file name");
+    return 0;
+}
+
+// Every option, once: a switch with the flag it sets, an option with a value with its reader.
+struct Volba {
+    const char* meno;
+    bool ScanVolby::*prepinac;
+    int (*citaj)(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto);
+};
+static const Volba kVolby[] = {
+    {"--rects", &ScanVolby::obdlzniky, nullptr},     {"--json", &ScanVolby::json, nullptr},
+    {"--time", &ScanVolby::cas, nullptr},            {"--screen", &ScanVolby::obrazovka, nullptr},
+    {"--watch", &ScanVolby::sledovat, nullptr},      {"--list-monitors", &ScanVolby::monitory, nullptr},
+    {"--band", nullptr, CitajPasmo},                 {"--min", nullptr, CitajMin},
+    {"--fill", nullptr, CitajVypln},                 {"-j", nullptr, CitajVlakna},
+    {"--exclude", nullptr, CitajVylucene},           {"--max-pixels", nullptr, CitajLimit},
+    {"--max-bytes", nullptr, CitajLimit},            {"--monitor", nullptr, CitajVolbuMonitora},
+    {"--out", nullptr, CitajVystup},                 {"--until", nullptr, CitajHodnotuSledovania},
+    {"--timeout", nullptr, CitajHodnotuSledovania},  {"--interval", nullptr, CitajHodnotuSledovania},
+    {"--colour", nullptr, CitajHodnotuSledovania},   {"--tolerance", nullptr, CitajHodnotuSledovania},
+};
 
 // --screen=WAY: the way the live screen is read, which also asks for the screen.
 static int CitajSposob(const char* sposob, ScanVolby* v, char* chyba, size_t miesto)
@@ -208,27 +236,23 @@ int CitajVolby(int argc, const char* const* argv, ScanVolby* v, char* chyba, siz
             (strcmp(a, "--help") == 0 ? v->pomoc : v->verzia) = true;
             return 1;
         }
-        bool* prepinac = strcmp(a, "--rects") == 0    ? &v->obdlzniky
-                         : strcmp(a, "--json") == 0   ? &v->json
-                         : strcmp(a, "--time") == 0   ? &v->cas
-                         : strcmp(a, "--screen") == 0 ? &v->obrazovka
-                         : strcmp(a, "--watch") == 0  ? &v->sledovat
-                         : strcmp(a, "--list-monitors") == 0 ? &v->monitory
-                                                      : nullptr;
-        if (prepinac) {
-            *prepinac = true;
+        const Volba* volba = nullptr;
+        for (const Volba& o : kVolby)
+            if (strcmp(a, o.meno) == 0) volba = &o;
+        if (volba && volba->prepinac) {
+            v->*volba->prepinac = true;
             continue;
         }
-        if (strncmp(a, "--screen=", 9) == 0) {
-            if (!CitajSposob(a + 9, v, chyba, miesto)) return 0;
-            continue;
-        }
-        if (SHodnotou(a)) {
+        if (volba) {
             if (k + 1 >= argc) {
                 snprintf(chyba, miesto, "%s needs a value", a);
                 return 0;
             }
-            if (!CitajHodnotu(a, argv[++k], v, chyba, miesto)) return 0;
+            if (!volba->citaj(a, argv[++k], v, chyba, miesto)) return 0;
+            continue;
+        }
+        if (strncmp(a, "--screen=", 9) == 0) {
+            if (!CitajSposob(a + 9, v, chyba, miesto)) return 0;
             continue;
         }
         if (a[0] == '-' && a[1] != '\0') {

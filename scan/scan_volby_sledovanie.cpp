@@ -5,13 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-bool SHodnotouSledovania(const char* a)
-{
-    for (const char* v : {"--until", "--timeout", "--interval", "--colour", "--tolerance"})
-        if (strcmp(a, v) == 0) return true;
-    return false;
-}
-
 // A whole number od to po and nothing else.
 static int Cele(const char* text, size_t dlzka, long long od, long long po, long long* cislo)
 {
@@ -67,10 +60,7 @@ int CitajHodnotuSledovania(const char* a, const char* h, ScanVolby* v, char* chy
 {
     long long cislo = 0;
     const char* potrebuje = nullptr;
-    if (strcmp(a, "--band") == 0) {
-        v->pasmo_zadane = true;
-        return -1;
-    } else if (strcmp(a, "--until") == 0) {
+    if (strcmp(a, "--until") == 0) {
         if (Cele(h, strlen(h), 1, INT_MAX, &cislo)) v->az = (int)cislo;
         else potrebuje = "a whole number 1 or more";
     } else if (strcmp(a, "--timeout") == 0) {
@@ -85,8 +75,6 @@ int CitajHodnotuSledovania(const char* a, const char* h, ScanVolby* v, char* chy
         if (Cele(h, strlen(h), 0, 255, &cislo)) v->tolerancia = (int)cislo;
         else potrebuje = "a whole number 0 to 255";
         v->tolerancia_zadana = true;
-    } else {
-        return -1;
     }
     if (!potrebuje) return 1;
     snprintf(chyba, miesto, "%s needs %s, not '%s'", a, potrebuje, h);

@@ -5,11 +5,7 @@
 
 #include "scan/scan_volby.h"
 
-// Whether the option a is one of these that takes the next argument as its value.
-bool SHodnotouSledovania(const char* a);
-
-// Reads the value h of the option a: 1 read, 0 bad (a one-line reason in chyba), -1 when a is not
-// one of these (--band is noted as given, and left to the caller to read).
+// Reads the value h of the option a, one of these: 1 read, 0 bad (a one-line reason in chyba).
 int CitajHodnotuSledovania(const char* a, const char* h, ScanVolby* v, char* chyba, size_t miesto);
 
 // The rules between these options and the others, once all are read; 0 with the reason in chyba.

@@ -1,4 +1,4 @@
-// zentrivo-scan's platform ends in a native build made without the X11 libraries: no screen to read.
+// zentrivo-scan's X11 end in a native build made without the X11 libraries: no screen to read.
 #include <cstdio>
 
 #include "scan/plocha_linux.h"
