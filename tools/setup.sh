@@ -6,12 +6,9 @@
 # 64-bit build.
 set -euo pipefail
 . "$(dirname "$0")/postroj.sh"
-# fonts-wine: Wine's own fonts (Tahoma, Marlett for the caption buttons), which its packages only
-# recommend.
-spolocne=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev libxdamage-dev
-  libxrandr-dev x11-xserver-utils g++-mingw-w64-i686 wine fonts-wine xvfb xdotool imagemagick jq clang
-  libclang-rt-14-dev libwayland-dev sway swaybg grim libsystemd-dev dbus-daemon xdg-desktop-portal
-  xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire)
+spolocne=(g++ cmake libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libx11-dev libxext-dev libxdamage-dev libxrandr-dev
+  x11-xserver-utils g++-mingw-w64-i686 wine xvfb xdotool imagemagick jq clang libclang-rt-14-dev libwayland-dev sway swaybg
+  grim libsystemd-dev dbus-daemon xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire)
 sada32=("${spolocne[@]}" wine32)
 sada64=("${spolocne[@]}" g++-mingw-w64-x86-64-posix wine64)
 chybaju() { for p in "$@"; do zv_nainstalovany "$p" || echo "$p"; done; }
