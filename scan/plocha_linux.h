@@ -9,8 +9,16 @@
 bool SposobX11(const char* sposob);
 
 // X11 (monitory_x11.cpp): the RandR monitors of the display in DISPLAY, one for the root window
-// where the server has none. The search is HladajNaObrazovke (scan_platforma.h).
+// where the server has none.
 int MonitoryX11(Plocha* plocha, char* chyba, size_t miesto);
+
+// X11 (snimka_x11.cpp): searches the whole screen as HladajSoStavom searches an image, with the state's results; the
+// screen's size goes to *w and *h and the way it was read to *sposob. Returns the count kept, or -1
+// with a one-line reason (no line end) in chyba when the screen cannot be read (no reachable display
+// among them) or memory runs out.
+int HladajNaObrazovke(StavHladania* stav, RECT vylucene, int stupen, int min_velkost, int percento, int* w, int* h,
+                      const char** sposob, char* chyba, size_t miesto);
+
 
 // Wayland (plocha_wayland.cpp): the compositor's outputs; the search copies each through
 // zwlr_screencopy_manager_v1. On failure *nedostupne says whether the compositor could not be reached

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "scan/scan_platforma.h"
+#include "scan/plocha_linux.h"
 #include "scan/scan_vzorky.h"
 
 // Rows read at a time: half a megabyte of a 1920-pixel screen, written again for every strip. Fresh

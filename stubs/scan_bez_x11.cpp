@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "scan/plocha_linux.h"
-#include "scan/scan_platforma.h"
 
 int HladajNaObrazovke(StavHladania*, RECT, int, int, int, int*, int*, const char**, char* chyba, size_t miesto)
 {
