@@ -3,7 +3,6 @@
 # --monitor by number and name, every position in the desktop's coordinates, an object across the
 # seam kept whole, and the root window as the one monitor of a server without RandR.
 # Usage: scan_monitory.sh ZENTRIVO_SCAN DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 ZV_LOGY=$2
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

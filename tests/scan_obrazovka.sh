@@ -3,7 +3,6 @@
 # the scan of a screenshot of that display finds, through shared memory and, on a server without
 # the MIT-SHM extension, through XGetImage; and on displays 30 and 16 bits deep, whose channels are
 # not 8 bits. Usage: scan_obrazovka.sh ZENTRIVO_SCAN PICTURE DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 obraz=$2 ZV_LOGY=$3
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

@@ -6,7 +6,6 @@
 # and a portal that never answers (while another program answers in its place, naming a file that
 # must not be removed): exit 2, one line each.
 # Usage: scan_portal.sh ZENTRIVO_SCAN STAND_IN PICTURE DIRECTORY [STAND_IN_COMPOSITOR]
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 nahrada=$2 obraz=$3 ZV_LOGY=$4 kompozitor=${5:-}
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY/obrazky" && cd "$ZV_LOGY" || exit 1

@@ -4,7 +4,6 @@
 # the scan of grim's capture finds and leaves the portal's picture behind nowhere. (This portal, 1.16,
 # takes a host program's non-interactive call whatever the permission says: a refusal is tested with
 # the stand-in, scan_portal.sh.) Usage: scan_portal_wlr.sh ZENTRIVO_SCAN PICTURE DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 obraz=$2 ZV_LOGY=$3
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

@@ -4,7 +4,6 @@
 # --until that runs out and one that sees objects painted; --timeout, SIGTERM and a closed pipe
 # ending a watch with status 0.
 # Usage: scan_sledovanie.sh ZENTRIVO_SCAN DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 ZV_LOGY=$2
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

@@ -5,7 +5,6 @@
 # across the seam kept whole, as in one picture of the whole desktop, also when one output is scaled.
 # No compositor: exit 2, one line.
 # Usage: scan_wayland.sh ZENTRIVO_SCAN PICTURE DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 obraz=$2 ZV_LOGY=$3
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

@@ -3,7 +3,6 @@
 # frames come in one pixel format: XRGB, ARGB, XBGR and ABGR 8888, rows stored top first and bottom
 # first, each give what the scan of the picture gives; a format not read here (RGB565): exit 2, one line.
 # Usage: scan_wayland_formaty.sh ZENTRIVO_SCAN STAND_IN_COMPOSITOR PICTURE DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 scan=$1 kompozitor=$2 obraz=$3 ZV_LOGY=$4
 rm -rf "$ZV_LOGY" && mkdir -p "$ZV_LOGY" && cd "$ZV_LOGY" || exit 1

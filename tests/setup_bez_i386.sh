@@ -3,7 +3,6 @@
 # installs the 64-bit set and the harness takes the 64-bit build; where they can, the 32-bit set and
 # build; a package that cannot be had at all stops it with apt's message. The kernel is taken as one
 # that runs 32-bit programs. Usage: setup_bez_i386.sh DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 d=$1
 rm -rf "$d" && mkdir -p "$d/bin" || exit 1

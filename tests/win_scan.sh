@@ -5,7 +5,6 @@
 # never overwrites the image nor a FILE.tmp of the user's, and writes into the device NUL; a name
 # outside the ANSI code page is opened and comes out whole in JSON; its monitors.
 # Usage: win_scan.sh ZENTRIVO_SCAN_EXE NATIVE_ZENTRIVO_SCAN PICTURE DIRECTORY
-set -uo pipefail
 . "$(dirname "$0")/../tools/postroj.sh"
 exe=$1 scan=$2 obraz=$3
 rm -rf "$4" && mkdir -p "$4" && cd "$4" || exit 1

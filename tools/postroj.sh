@@ -2,6 +2,9 @@
 # Wine runs and its environment, a virtual display, a Wine prefix copied from a template, a known picture
 # on the root window, waiting, checks, and the end of whatever these start when the script exits.
 
+# Every script that sources this runs strictly: an unset variable is an error, and a pipe fails
+# when any of its commands does.
+set -uo pipefail
 ZV_KOREN=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # A kernel that runs 32-bit programs runs the product, the 32-bit build, under 32-bit Wine, where the
@@ -246,14 +249,23 @@ zv_zbernica() {
   zv_cakaj 10 test -s "$ZV_LOGY/zbernica" || { echo "dbus-daemon did not start, see $ZV_LOGY/dbus.log" >&2; return 1; }
   export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$ZV_LOGY/zbernica")
 }
-# The stand-in portal "$@" (tests/portal_nahrada.cpp) on that bus in place of the last one; its lines
-# go to $ZV_LOGY/portal.log.
-zv_portal() {
-  [ -z "${ZV_PORTAL:-}" ] || { kill "$ZV_PORTAL" && wait "$ZV_PORTAL"; } 2>/dev/null
-  : >"$ZV_LOGY/portal.log" # emptied first: the last one's "ready" does not count
-  "$@" >>"$ZV_LOGY/portal.log" 2>&1 &
-  ZV_PORTAL=$! ZV_PIDY="$ZV_PIDY $!"
-  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/portal.log" || { echo "the stand-in portal did not start" >&2; return 1; }
+# A stand-in of kind $1, "${@:2}" (tests/portal_nahrada.cpp, tests/kompozitor_nahrada.cpp), in place of
+# the last one of that kind, its lines in $ZV_LOGY/$1.log (emptied first: the last one's "ready" does
+# not count); waited for until it says it is ready. zv_portal puts the portal on the bus above;
+# zv_kompozitor runs the compositor "$1 SOCKET ${@:2}" in a runtime directory of its own and sets
+# XDG_RUNTIME_DIR and WAYLAND_DISPLAY.
+zv_nahrada() {
+  local pid=ZV_NAHRADA_$1
+  [ -z "${!pid:-}" ] || { kill "${!pid}" && wait "${!pid}"; } 2>/dev/null
+  : >"$ZV_LOGY/$1.log"
+  "${@:2}" >>"$ZV_LOGY/$1.log" 2>&1 &
+  printf -v "$pid" %s $! && ZV_PIDY="$ZV_PIDY $!"
+  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/$1.log" || { echo "the stand-in $1 did not start" >&2; return 1; }
+}
+zv_portal() { zv_nahrada portal "$@"; }
+zv_kompozitor() {
+  mkdir -p -m 700 "$ZV_LOGY/beh" && export XDG_RUNTIME_DIR=$ZV_LOGY/beh WAYLAND_DISPLAY=nahrada-0 &&
+    zv_nahrada kompozitor "$1" "$WAYLAND_DISPLAY" "${@:2}"
 }
 # The real desktop portal for the sway above, on the bus above: the services it activates see sway's
 # environment; pipewire runs, without which the wlr backend does not start; xdg-desktop-portal-gtk
@@ -276,14 +288,4 @@ zv_portal_povol() {
   zv_cakaj 20 dbus-send --session --print-reply --dest=org.freedesktop.impl.portal.PermissionStore \
     /org/freedesktop/impl/portal/PermissionStore org.freedesktop.impl.portal.PermissionStore.SetPermission \
     string:screenshot boolean:true string:screenshot string: array:string:"$1"
-}
-# A stand-in compositor, "$1 SOCKET ${@:2}" (tests/kompozitor_nahrada.cpp), in place of the last one,
-# in a runtime directory of its own; sets XDG_RUNTIME_DIR and WAYLAND_DISPLAY.
-zv_kompozitor() {
-  [ -z "${ZV_KOMPOZITOR:-}" ] || { kill "$ZV_KOMPOZITOR" && wait "$ZV_KOMPOZITOR"; } 2>/dev/null
-  mkdir -p -m 700 "$ZV_LOGY/beh" && export XDG_RUNTIME_DIR=$ZV_LOGY/beh WAYLAND_DISPLAY=nahrada-0 || return 1
-  : >"$ZV_LOGY/kompozitor.log"
-  "$1" "$WAYLAND_DISPLAY" "${@:2}" >>"$ZV_LOGY/kompozitor.log" 2>&1 &
-  ZV_KOMPOZITOR=$! ZV_PIDY="$ZV_PIDY $!"
-  zv_cakaj 10 grep -q '^ready' "$ZV_LOGY/kompozitor.log" || { echo "the stand-in compositor did not start" >&2; return 1; }
 }

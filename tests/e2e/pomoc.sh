@@ -1,7 +1,6 @@
 # Shared steps of the end-to-end cases, tests/e2e/e2e_*.sh: a case sources this file, calls zaciatok,
 # drives Zentrivo.exe by keys and the mouse, checks, and ends with vysledok. Its files go to e2e/CASE in
 # the Windows build tree, the README's pictures to e2e/screenshots.
-set -uo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/postroj.sh"
 
 VYSTUP=$ZV_STROM/e2e/$(basename "$0" .sh) SNIMKY=$ZV_STROM/e2e/screenshots
